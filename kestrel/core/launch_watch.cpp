@@ -1,0 +1,25 @@
+// Launch watcher: drops a launched application's active mark once its window is gone.
+#include <windows.h>
+
+#include "app_timer.h"
+#include "receiver.h"
+#include "seams.h"
+#include "../profiles/app_windows.h"
+#include "../profiles/detection_order.h"
+#include "../profiles/profile.h"
+
+void CALLBACK WatchLaunchedApp(HWND, UINT, UINT_PTR, DWORD)
+{
+    int index = FirstFlaggedApp(launchWatch);
+    if (index == 0) {
+        // Nothing was launched: give a starting application time before giving up.
+        sleepThread(2000);
+        StopTimer(watchTimer);
+        return;
+    }
+    if (FindDetectionWindow(index))
+        return;
+    tvApps[index].active = 0;
+    StopTimer(watchTimer);
+    launchWatch[index] = 0;
+}

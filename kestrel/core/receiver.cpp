@@ -1,0 +1,73 @@
+// Presence of the stick, the receiver's open at start-up and the 3-second retry.
+#include <windows.h>
+#include <dshow.h>
+
+#include "af15bdaex.h"
+#include "app_timer.h"
+#include "receiver.h"
+
+int receiverReady = 1;
+
+const char captureFilterName[] = "AF9015 BDA Filter";
+// KSCATEGORY_BDA_NETWORK_TUNER
+const GUID captureFilterCategory =
+    { 0x71985F48, 0x1CA1, 0x11D3, { 0x9C, 0xC8, 0x00, 0xC0, 0x4F, 0x79, 0x71, 0xE0 } };
+
+static IBaseFilter *captureFilter = NULL;
+
+int IsReceiverPresent(void)
+{
+    CoInitialize(NULL);
+    // A check that was not released yet (start-up, retry) is dropped before the next one.
+    if (captureFilter) {
+        captureFilter->Release();
+        captureFilter = NULL;
+    }
+    captureFilter = FindCaptureFilter(captureFilterName, captureFilterCategory);
+    return captureFilter != NULL;
+}
+
+void ReleaseReceiverCheck(void)
+{
+    if (captureFilter) {
+        captureFilter->Release();
+        captureFilter = NULL;
+    }
+    CoUninitialize();
+}
+
+void OpenReceiverAtStartup(void)
+{
+    if (!IsReceiverPresent()) {
+        af15_exit();
+        receiverReady = 0;
+    }
+    // The receiver is opened whatever the presence check said.
+    if (!af15_init()) {
+        af15_exit();
+        receiverReady = 0;
+    }
+}
+
+void StartReceiverTimers(HWND window)
+{
+    BindTimer(retryTimer, window, RETRY_PERIOD_MS);
+    BindTimer(pollTimer, window, POLL_PERIOD_MS);
+    BindTimer(watchTimer, window, WATCH_PERIOD_MS);
+    if (receiverReady)
+        StartTimer(pollTimer);
+    else
+        StartTimer(retryTimer);
+}
+
+void CALLBACK RetryReceiver(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (IsReceiverPresent() && af15_init()) {
+        receiverReady = 1;
+        StopTimer(retryTimer);
+        StartTimer(pollTimer);
+        return;
+    }
+    af15_exit();
+    receiverReady = 0;
+}

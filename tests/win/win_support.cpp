@@ -1,0 +1,75 @@
+// Helpers shared by the Win32 and end-to-end tests.
+#include "win_support.h"
+
+#include <string.h>
+#include <vector>
+
+void PumpFor(DWORD milliseconds)
+{
+    WaitFor([] { return false; }, milliseconds);
+}
+
+std::string ModuleFolder(void)
+{
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(NULL, path, MAX_PATH);
+    std::string folder(path, length < MAX_PATH ? length : 0);
+    size_t slash = folder.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
+}
+
+StickState StickSnapshot(void)
+{
+    StickState copy;
+    ZeroMemory(&copy, sizeof copy);
+    StickState *state = OpenStickState();
+    if (!state)
+        return copy;
+    LockStick(state);
+    copy = *state;
+    UnlockStick(state);
+    return copy;
+}
+
+void ResetStick(void)
+{
+    StickState *state = OpenStickState();
+    if (!state)
+        return;
+    LockStick(state);
+    DWORD magic = state->magic;
+    ZeroMemory((BYTE *)state + sizeof(DWORD) * 2, sizeof *state - sizeof(DWORD) * 2);
+    state->magic = magic;
+    UnlockStick(state);
+}
+
+HANDLE StartProgram(const std::string &program, const std::string &arguments)
+{
+    std::string path = ModuleFolder() + program;
+    std::string commandLine = "\"" + path + "\"" + (arguments.empty() ? "" : " " + arguments);
+    std::vector<char> buffer(commandLine.begin(), commandLine.end());
+    buffer.push_back('\0');
+    STARTUPINFOA startup;
+    ZeroMemory(&startup, sizeof startup);
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process;
+    if (!CreateProcessA(path.c_str(), buffer.data(), NULL, NULL, FALSE, 0, NULL,
+                        ModuleFolder().c_str(), &startup, &process))
+        return NULL;
+    CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
+int RunProgram(const std::string &program, const std::string &arguments, DWORD timeoutMs)
+{
+    HANDLE process = StartProgram(program, arguments);
+    if (!process)
+        return -1;
+    DWORD code = (DWORD)-1;
+    if (WaitForSingleObject(process, timeoutMs) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process, &code);
+    else
+        TerminateProcess(process, 99);
+    CloseHandle(process);
+    return (int)code;
+}

@@ -1,0 +1,44 @@
+// Helpers shared by the Win32 and end-to-end tests.
+#ifndef TESTS_WIN_SUPPORT_H
+#define TESTS_WIN_SUPPORT_H
+
+#include <windows.h>
+#include <string>
+
+#include "stick_state.h"
+
+// Pumps this thread's messages until the condition holds or the deadline passes.
+template <typename Condition>
+bool WaitFor(Condition condition, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (condition())
+            return true;
+        if (GetTickCount() - start >= timeoutMs)
+            return condition();
+        MSG message;
+        while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+// Pumps messages for a fixed time; only where the absence of an event is the point.
+void PumpFor(DWORD milliseconds);
+
+// Folder of the running test program, with a trailing backslash.
+std::string ModuleFolder(void);
+
+// A copy of the virtual stick's shared state.
+StickState StickSnapshot(void);
+void ResetStick(void);
+
+// Starts a program of the build folder with arguments; returns its process handle.
+HANDLE StartProgram(const std::string &program, const std::string &arguments);
+// Runs a program of the build folder to its end; returns its exit code, or -1.
+int RunProgram(const std::string &program, const std::string &arguments, DWORD timeoutMs = 20000);
+
+#endif

@@ -1,0 +1,32 @@
+# Sourced: a throwaway Wine prefix copied from a prepared template, and an X display of
+# its own. wine_env_up TEMPLATE exports WINEPREFIX and DISPLAY; wine_env_down ends every
+# process of the prefix and the display, and deletes the prefix.
+
+wine_env_up() {
+  local template=$1
+  [ -d "$template" ] || { echo "no Wine prefix template at $template" >&2; return 2; }
+  WINE_ENV_PREFIX=$(mktemp -d "$(dirname "$template")/run.XXXXXX")
+  WINE_ENV_XPID=
+  # Hard links cost nothing; the registry files are rewritten in place, so they get real copies.
+  cp -al "$template/." "$WINE_ENV_PREFIX/"
+  local reg
+  for reg in "$template"/*.reg; do cp --remove-destination "$reg" "$WINE_ENV_PREFIX/"; done
+
+  local displayfile=$WINE_ENV_PREFIX/.display
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+  WINE_ENV_XPID=$!
+  local _
+  for _ in $(seq 1 100); do [ -s "$displayfile" ] && break; sleep 0.05; done
+  [ -s "$displayfile" ] || { echo "Xvfb did not start" >&2; return 2; }
+  export DISPLAY=:$(head -n1 "$displayfile")
+  export WINEPREFIX=$WINE_ENV_PREFIX WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+wine_env_down() {
+  [ -n "${WINE_ENV_PREFIX:-}" ] || return 0
+  WINEPREFIX=$WINE_ENV_PREFIX /usr/lib/wine/wineserver -k >/dev/null 2>&1
+  WINEPREFIX=$WINE_ENV_PREFIX /usr/lib/wine/wineserver -w >/dev/null 2>&1
+  if [ -n "${WINE_ENV_XPID:-}" ]; then kill "$WINE_ENV_XPID" 2>/dev/null; wait "$WINE_ENV_XPID" 2>/dev/null; fi
+  rm -rf "$WINE_ENV_PREFIX"
+  WINE_ENV_PREFIX=
+}
