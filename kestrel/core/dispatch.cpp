@@ -1,13 +1,25 @@
-// PollRemote: every 100 ms while the receiver is ready.
+// PollRemote: every 100 ms while the receiver is ready. A tick may run nested inside a
+// modal loop that an earlier tick opened (the shut-down confirmation, a message box), so
+// nothing here holds state across a call that can open one.
 #include <windows.h>
 #include <string.h>
 
 #include "af15bdaex.h"
 #include "app_timer.h"
 #include "dispatch.h"
+#include "key_filter.h"
+#include "key_route.h"
+#include "mouse.h"
 #include "receiver.h"
+#include "seams.h"
+#include "../profiles/app_windows.h"
+#include "../profiles/detection_order.h"
+#include "../profiles/profile.h"
+#include "../profiles/profile_ops.h"
+#include "../ui/shutdown.h"
+#include "../ui/switching.h"
 
-enum { IR_REPORT_BYTES = 8, REMOTE_ID = 7, NO_KEY = 0xFF };
+enum { IR_REPORT_BYTES = 8 };
 
 // The stick is gone: hand over to the 3-second retry until it is back.
 static void EnterWaiting(void)
@@ -17,7 +29,69 @@ static void EnterWaiting(void)
     receiverReady = 0;
 }
 
-void CALLBACK PollRemote(HWND, UINT, UINT_PTR, DWORD)
+static int AnyAppActive(void)
+{
+    for (int index = 1; index <= TV_APP_COUNT; ++index)
+        if (tvApps[index].active == 1)
+            return 1;
+    return 0;
+}
+
+static void AnswerConfirmation(int routedKey)
+{
+    HWND dialog = shutdownDialogWindow;
+    SetForegroundWindow(dialog);
+    SetActiveWindow(dialog);
+    SendMessageA(dialog, WM_KEYDOWN, (WPARAM)ConfirmationKey(routedKey), 0);
+}
+
+// The first running application takes the key and becomes the driven one; else the mouse.
+static void RunDetectionCascade(int key)
+{
+    HWND found[TV_APP_COUNT];
+    for (int position = 0; position < TV_APP_COUNT; ++position)
+        found[position] = FindDetectionWindow(detectionOrder[position]);
+    for (int position = 0; position < TV_APP_COUNT; ++position) {
+        if (found[position]) {
+            int index = detectionOrder[position];
+            tvApps[index].active = 1;
+            DispatchKey(index, (unsigned int)key);
+            return;
+        }
+    }
+    EmulateMouse(key);
+}
+
+void RouteKey(int routedKey, HWND owner)
+{
+    int activeApp = FirstActiveApp();
+    switch (ChooseKeyRoute(routedKey, shutdownDialogOpen, activeApp)) {
+    case ROUTE_CONFIRMATION:
+        AnswerConfirmation(routedKey);
+        break;
+    case ROUTE_TOGGLE_POWER:
+        TogglePower(activeApp);
+        break;
+    case ROUTE_DISPATCH_KEY:
+        DispatchKey(activeApp, (unsigned int)routedKey);
+        break;
+    case ROUTE_POWER_DEFAULT:
+        PowerDefaultApp();
+        break;
+    case ROUTE_SHUTDOWN_REQUEST:
+        if (NoTvAppWindowPresent())
+            ShowShutdownDialog(owner);
+        RunDetectionCascade(routedKey);
+        break;
+    case ROUTE_CASCADE:
+        RunDetectionCascade(routedKey);
+        break;
+    case ROUTE_NOTHING:
+        break;
+    }
+}
+
+void CALLBACK PollRemote(HWND window, UINT, UINT_PTR, DWORD)
 {
     if (!IsReceiverPresent()) {
         EnterWaiting();
@@ -29,6 +103,9 @@ void CALLBACK PollRemote(HWND, UINT, UINT_PTR, DWORD)
     // The library may leave bytes untouched; those must read as "no key".
     memset(report, 0xFF, sizeof report);
     unsigned char status = af15_GetIR(report);
-    if (status != 1 || report[2] == NO_KEY || report[0] != REMOTE_ID)
+    int code = AcceptReport(status, report);
+    if (code < 0)
         return;
+    ClassifyKeyEvent(code, clockTick());
+    RouteKey(SuppressRepeat(code, AnyAppActive()), window);
 }

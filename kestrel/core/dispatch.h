@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+// Hands one routed key (-1: a held-back repeat) to its consumer; owner of any dialog.
+void RouteKey(int routedKey, HWND owner);
+
 void CALLBACK PollRemote(HWND window, UINT message, UINT_PTR timerId, DWORD time);
 
 #endif

@@ -2,13 +2,25 @@
 #include <windows.h>
 
 #include "main_window.h"
+#include "mouse.h"
 #include "receiver.h"
+#include "tray.h"
+#include "../profiles/catalogue.h"
 #include "../res/resource.h"
+#include "../ui/about.h"
+#include "../ui/settings.h"
+#include "../ui/switching.h"
 
 HINSTANCE appInstance = NULL;
 HWND mainWindow = NULL;
 char windowTitle[100];
 char windowClassName[100];
+
+static const char receiverMissingText[] =
+    "Can't find the Video Capture Filter.\n\nPlease check your hardware or drivers.";
+
+// Sent to every top-level window when Explorer (and so the tray) starts again.
+static UINT taskbarCreatedMessage = 0;
 
 int RegisterMainWindowClass(HINSTANCE instance)
 {
@@ -32,21 +44,85 @@ int RegisterMainWindowClass(HINSTANCE instance)
 int CreateMainWindow(HINSTANCE instance)
 {
     appInstance = instance;
+    taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
     mainWindow = CreateWindowExA(0, windowClassName, windowTitle, WS_OVERLAPPEDWINDOW,
                                  CW_USEDEFAULT, 0, CW_USEDEFAULT, 0,
                                  NULL, NULL, appInstance, NULL);
     if (!mainWindow)
         return 0;
+    LoadSettings();
+    if (alwaysRemoteOff) {
+        RemoveTrayIcon(mainWindow, TRAY_ICON_ID);
+        return 0;
+    }
     ShowWindow(mainWindow, SW_HIDE);
     UpdateWindow(mainWindow);
     StartReceiverTimers(mainWindow);
     return 1;
 }
 
-static LRESULT OnCreate(HWND)
+static HICON ProgramIcon(void)
+{
+    return LoadIconA(appInstance, MAKEINTRESOURCEA(IDI_PROGRAM));
+}
+
+static LRESULT OnCreate(HWND window)
 {
     OpenReceiverAtStartup();
+    ProbeZoruvUviro();
+    DetectMediaCenter();
+    InitPointerBounds();
+    AddTrayIcon(window, TRAY_ICON_ID, ProgramIcon(), "Remote Control");
     return 0;
+}
+
+static void EndProgram(void)
+{
+    RemoveTrayIcon(mainWindow, TRAY_ICON_ID);
+    PostQuitMessage(0);
+}
+
+static LRESULT OnTrayNotify(LPARAM mouseMessage)
+{
+    switch (mouseMessage) {
+    case WM_MOUSEMOVE:
+        RefreshTrayIcon();
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+        if (receiverReady == 1) {
+            ShowTrayMenu();
+            break;
+        }
+        MessageBoxA(NULL, receiverMissingText, "Remote Control", MB_ICONWARNING | MB_SETFOREGROUND);
+        EndProgram();
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+static LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    UINT command = LOWORD(wParam);
+    if (command == CMD_ABOUT) {
+        DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_ABOUT), mainWindow, AboutDialogProc, 0);
+        return 0;
+    }
+    if (command == CMD_SETTING) {
+        DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_SETTING), mainWindow, SettingDialogProc, 0);
+        return 0;
+    }
+    if (command > CMD_LAUNCH_BASE && command <= CMD_LAUNCH_BASE + 9) {
+        SwitchToApp((int)(command - CMD_LAUNCH_BASE));
+        return 0;
+    }
+    if (command == CMD_EXIT) {
+        EndProgram();
+        return 0;
+    }
+    return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -54,10 +130,22 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
     case WM_CREATE:
         return OnCreate(window);
+    case WM_DISPLAYCHANGE:
+        SetPointerBoundsFromDisplay(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_COMMAND:
+        return OnCommand(window, wParam, lParam);
+    case TRAY_CALLBACK_MESSAGE:
+        return OnTrayNotify(lParam);
     case WM_DESTROY:
-        PostQuitMessage(0);
+        EndProgram();
         return 0;
     default:
+        // A restarted taskbar has lost every icon: put ours back.
+        if (taskbarCreatedMessage != 0 && message == taskbarCreatedMessage) {
+            AddTrayIcon(window, TRAY_ICON_ID, ProgramIcon(), "Remote Control");
+            return 0;
+        }
         return DefWindowProcA(window, message, wParam, lParam);
     }
 }

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "main_window.h"
+#include "../res/resource.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
@@ -13,8 +14,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     if (!CreateMainWindow(instance))
         return 0;
 
+    HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
     MSG message;
     while (GetMessageA(&message, NULL, 0, 0) > 0) {
+        if (TranslateAcceleratorA(message.hwnd, accelerators, &message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

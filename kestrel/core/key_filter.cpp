@@ -1,0 +1,46 @@
+// Repeat filtering of remote key events.
+#include "key_filter.h"
+#include "pointer_steps.h"
+
+int lastKeyCode = 0;
+uint32_t lastKeyTick = 0;
+int repeatCount = 0;
+bool keyIsRepeat = false;
+
+// A held key's events arrive about 110 ms apart; a gap of 250 ms or more is a new press.
+static const uint32_t REPEAT_WINDOW_MS = 250;
+
+int AcceptReport(unsigned char status, const unsigned char report[8])
+{
+    if (status != 1 || report[2] == 0xFF || report[0] != 7)
+        return -1;
+    return report[2];
+}
+
+void ClassifyKeyEvent(int code, uint32_t now)
+{
+    // Unsigned difference: the wrap of the tick counter does not break a held key.
+    if (code == lastKeyCode && (uint32_t)(now - lastKeyTick) < REPEAT_WINDOW_MS) {
+        keyIsRepeat = true;
+        ++repeatCount;
+    } else {
+        keyIsRepeat = false;
+        repeatCount = 0;
+        pointerStepCount = 0;
+    }
+    lastKeyTick = now;
+    lastKeyCode = code;
+}
+
+int SuppressRepeat(int code, int anyAppActive)
+{
+    // A driven application gets a held key's first event and every tenth repeat.
+    if (repeatCount != 0 && repeatCount % 10 != 0 && keyIsRepeat && anyAppActive)
+        return SUPPRESSED_KEY;
+    return code;
+}
+
+int ConfirmationKey(int routedKey)
+{
+    return routedKey == KEY_POWER ? 13 : 27;
+}

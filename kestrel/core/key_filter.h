@@ -1,0 +1,23 @@
+// Report acceptance, repeat classification and repeat suppression: plain values in and out.
+#ifndef KESTREL_KEY_FILTER_H
+#define KESTREL_KEY_FILTER_H
+
+#include <stdint.h>
+
+enum { KEY_POWER = 19, KEY_SHUTDOWN_REQUEST = 11, SUPPRESSED_KEY = -1 };
+
+extern int lastKeyCode;
+extern uint32_t lastKeyTick;
+extern int repeatCount;
+extern bool keyIsRepeat;
+
+// The remote key code of an accepted report, or -1 when the report carries no event.
+int AcceptReport(unsigned char status, const unsigned char report[8]);
+// Updates the repeat state for an accepted key at tick now.
+void ClassifyKeyEvent(int code, uint32_t now);
+// The key to route: -1 for a repeat held back while a TV application is driven.
+int SuppressRepeat(int code, int anyAppActive);
+// The key the shut-down confirmation gets: Enter for Power, Escape for anything else.
+int ConfirmationKey(int routedKey);
+
+#endif

@@ -1,0 +1,105 @@
+// Tray icon 10 with callback message 1001, and the menu it opens.
+#include <windows.h>
+#include <shellapi.h>
+#include <string.h>
+
+#include "main_window.h"
+#include "tray.h"
+#include "../profiles/catalogue.h"
+#include "../profiles/profile.h"
+#include "../ui/settings.h"
+#include "../ui/switching.h"
+
+NOTIFYICONDATAA trayIconData;
+HMENU trayMenu = NULL;
+
+// Launch-item texts, indexed by TV application index.
+static const char *const launchItemTexts[TV_APP_COUNT + 1] = {
+    "",
+    "PowerCinema",
+    "WinDVR",
+    "My_ICTV",
+    "Media Center Edition",
+    "TotalMedia",
+    "DeverOroru",
+    "XpertTVR",
+    "RAR-A RURI",
+    "ZoruvUviro Zuvava",
+};
+
+int AddTrayIcon(HWND window, UINT iconId, HICON icon, const char *tip)
+{
+    ZeroMemory(&trayIconData, sizeof trayIconData);
+    // The first layout of the record: every Windows version takes it.
+    trayIconData.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    trayIconData.hWnd = window;
+    trayIconData.uID = iconId;
+    trayIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    trayIconData.uCallbackMessage = TRAY_CALLBACK_MESSAGE;
+    trayIconData.hIcon = icon;
+    if (tip) {
+        size_t length = strlen(tip);
+        if (length > 63)
+            length = 63;
+        memcpy(trayIconData.szTip, tip, length);
+        trayIconData.szTip[length] = '\0';
+    }
+    return Shell_NotifyIconA(NIM_ADD, &trayIconData) != FALSE;
+}
+
+int RemoveTrayIcon(HWND window, UINT iconId)
+{
+    NOTIFYICONDATAA icon;
+    ZeroMemory(&icon, sizeof icon);
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    icon.hWnd = window;
+    icon.uID = iconId;
+    return Shell_NotifyIconA(NIM_DELETE, &icon) != FALSE;
+}
+
+int RefreshTrayIcon(void)
+{
+    return Shell_NotifyIconA(NIM_MODIFY, &trayIconData) != FALSE;
+}
+
+static int LaunchItemInstalled(int index)
+{
+    // Media Center can arrive after start-up, so it is looked for again.
+    if (index == APP_MEDIACENTER)
+        return DetectMediaCenter();
+    return tvApps[index].installed;
+}
+
+HMENU BuildTrayMenu(void)
+{
+    HMENU menu = CreatePopupMenu();
+    if (!menu)
+        return NULL;
+    for (int index = 1; index <= TV_APP_COUNT; ++index) {
+        if (defaultTvApp != index || !LaunchItemInstalled(index))
+            continue;
+        UINT flags = IsAppWindowPresent(index) == 1 ? MF_CHECKED : MF_STRING;
+        AppendMenuA(menu, flags, CMD_LAUNCH_BASE + index, launchItemTexts[index]);
+    }
+    AppendMenuA(menu, MF_SEPARATOR, 0, NULL);
+    AppendMenuA(menu, MF_STRING, CMD_SETTING, "Setting");
+    AppendMenuA(menu, MF_SEPARATOR, 0, NULL);
+    AppendMenuA(menu, MF_STRING, CMD_ABOUT, "About");
+    AppendMenuA(menu, MF_SEPARATOR, 0, NULL);
+    AppendMenuA(menu, MF_STRING, CMD_EXIT, "Exit");
+    return menu;
+}
+
+void ShowTrayMenu(void)
+{
+    POINT at;
+    GetCursorPos(&at);
+    if (trayMenu)
+        DestroyMenu(trayMenu);
+    trayMenu = BuildTrayMenu();
+    if (!trayMenu)
+        return;
+    // Without the foreground the menu would not close when the user clicks elsewhere.
+    SetForegroundWindow(mainWindow);
+    TrackPopupMenu(trayMenu, 0, at.x, at.y, 0, mainWindow, NULL);
+}

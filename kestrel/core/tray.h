@@ -1,0 +1,27 @@
+// The tray icon, the program's only visible surface, and its popup menu.
+#ifndef KESTREL_TRAY_H
+#define KESTREL_TRAY_H
+
+#include <windows.h>
+#include <shellapi.h>
+
+enum { TRAY_ICON_ID = 10, TRAY_CALLBACK_MESSAGE = 1001 };
+enum {
+    CMD_ABOUT = 30,
+    CMD_SETTING = 32,
+    CMD_LAUNCH_BASE = 1100,
+    CMD_EXIT = 1201
+};
+
+extern NOTIFYICONDATAA trayIconData;
+extern HMENU trayMenu;
+
+int AddTrayIcon(HWND window, UINT iconId, HICON icon, const char *tip);
+int RemoveTrayIcon(HWND window, UINT iconId);
+// Re-applies the icon and tip.
+int RefreshTrayIcon(void);
+void ShowTrayMenu(void);
+// Builds the menu for the current default application without showing it.
+HMENU BuildTrayMenu(void);
+
+#endif

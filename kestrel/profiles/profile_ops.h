@@ -1,0 +1,12 @@
+// Per-application operations that the key dispatcher and the launch paths call.
+#ifndef KESTREL_PROFILE_OPS_H
+#define KESTREL_PROFILE_OPS_H
+
+// Power key for application index: close it when its window exists, else start it.
+void TogglePower(int index);
+// One remote key through the application's key map.
+void DispatchKey(int index, unsigned int key);
+// The first application in detection order whose active mark is exactly 1; 0 if none.
+int FirstActiveApp(void);
+
+#endif

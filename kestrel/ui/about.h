@@ -1,0 +1,9 @@
+// The About dialog.
+#ifndef KESTREL_ABOUT_H
+#define KESTREL_ABOUT_H
+
+#include <windows.h>
+
+INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+#endif
