@@ -68,9 +68,48 @@ if wait_until 4000 getIrCalls -gt "$base"; then
   echo "   Back to Polling after $(( $(ms) - t0 )) ms: $(reads_per_second) reads a second."
 fi
 echo
-echo "5. Closing kestrel."
-"$wine" "$bin/remote.exe" status >/dev/null
-WINEPREFIX=$WINEPREFIX /usr/lib/wine/wineserver -k >/dev/null 2>&1
+probe() { "$wine" "$bin/winprobe.exe" "$@" | tr -d '\r'; }
+drain() { remote "$@" drain 10000 >/dev/null; sleep 0.2; }
+echo "5. No TV application runs, so the remote drives the mouse pointer."
+"$wine" "$bin/winprobe.exe" cursor >/dev/null
+xdotool mousemove 400 300
+echo "   Pointer at $(probe cursor)."
+drain hold 6 4
+echo "   Key 6 (right) held for 4 events: pointer at $(probe cursor) (1 pixel a step)."
+drain pause 400 hold 6 12
+echo "   Held for 12 events more: pointer at $(probe cursor) (1, then 6, then 12 pixels a step on a 1024-wide screen)."
+drain pause 400 hold 8 10
+echo "   Key 8 (down) held for 10 events: pointer at $(probe cursor)."
+drain pause 400 press 0
+echo "   Key 0 clicked the left button there, key 10 clicks the right one, key 5 holds a button for dragging."
+echo
+echo "6. A right click with the real mouse on the tray icon opens kestrel's menu:"
+if icon=$(probe tray); then
+  xdotool mousemove $icon click 3
+  for _ in $(seq 1 50); do probe menu >/dev/null 2>&1 && break; sleep 0.1; done
+  probe menu | sed 's/^/     /'
+  shot=$build/demo-tray-menu.png
+  xwd -root -silent | convert xwd:- "$shot" 2>/dev/null && echo "   Screenshot of the menu: $shot"
+  probe close-menu >/dev/null
+else
+  echo "   (Wine shows no tray icon)"
+fi
+echo
+echo "7. Choosing Exit in the menu ends kestrel and takes its icon away."
+if icon=$(probe tray); then
+  xdotool mousemove $icon click 3
+  for _ in $(seq 1 50); do probe menu >/dev/null 2>&1 && break; sleep 0.1; done
+  if exit_item=$(probe menu-last); then
+    xdotool mousemove $exit_item click 1
+    for _ in $(seq 1 50); do kill -0 "$kestrel_pid" 2>/dev/null || break; sleep 0.1; done
+  fi
+fi
+if kill -0 "$kestrel_pid" 2>/dev/null; then
+  echo "   kestrel is still running; ending it."
+  WINEPREFIX=$WINEPREFIX /usr/lib/wine/wineserver -k >/dev/null 2>&1
+else
+  probe tray >/dev/null 2>&1 && echo "   kestrel ended but its icon is still there!" || echo "   kestrel ended; no tray icon is left."
+fi
 wait "$kestrel_pid" 2>/dev/null
 echo "Done."
 if [ -x "$here/tests/demo/tollgate-demo.sh" ]; then

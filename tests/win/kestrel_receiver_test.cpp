@@ -9,6 +9,7 @@
 #include "core/receiver.h"
 #include "stick_plug.h"
 #include "tuner_control.h"
+#include "kestrel_window.h"
 #include "win_support.h"
 
 static const GUID videoInputCategory = CLSID_VideoInputDeviceCategory;
@@ -138,19 +139,11 @@ protected:
         ResetStick();
         ASSERT_TRUE(TunerUnplugAll());
         receiverReady = 1;
-        static bool registered = false;
-        if (!registered)
-            registered = RegisterMainWindowClass(GetModuleHandleA(NULL)) != 0;
-        ASSERT_TRUE(registered);
+        ASSERT_TRUE(EnsureMainWindowClass());
     }
     void TearDown() override
     {
-        StopTimer(pollTimer);
-        StopTimer(retryTimer);
-        StopTimer(watchTimer);
-        if (mainWindow)
-            DestroyWindow(mainWindow);
-        mainWindow = NULL;
+        DestroyProgramWindow();
         TunerUnplugAll();
         ResetStick();
     }

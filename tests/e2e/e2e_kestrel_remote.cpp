@@ -1,0 +1,209 @@
+// kestrel.exe driven as a person would: the virtual remote moves and clicks the pointer,
+// the real mouse (xdotool) clicks the tray icon where Wine shows it.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <shellapi.h>
+#include <stdio.h>
+#include <string>
+#include <vector>
+
+#include "tuner_control.h"
+#include "win_support.h"
+
+// Runs a Linux program of the host (Wine starts Unix binaries too) and waits for it.
+static bool RunHost(const std::string &commandLine)
+{
+    std::vector<char> buffer(commandLine.begin(), commandLine.end());
+    buffer.push_back('\0');
+    STARTUPINFOA startup;
+    ZeroMemory(&startup, sizeof startup);
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process;
+    if (!CreateProcessA(NULL, buffer.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process))
+        return false;
+    bool ended = WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return ended;
+}
+
+static bool RealClick(int x, int y, int button)
+{
+    char command[160];
+    snprintf(command, sizeof command, "/usr/bin/xdotool mousemove %d %d click %d", x, y, button);
+    return RunHost(command);
+}
+
+static POINT Cursor()
+{
+    POINT at;
+    GetCursorPos(&at);
+    return at;
+}
+
+static std::vector<int> clicks;
+static LRESULT CALLBACK RecordClicks(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || message == WM_RBUTTONDOWN
+        || message == WM_RBUTTONUP)
+        clicks.push_back((int)message);
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+static HWND TrayIconWindow()
+{
+    return FindWindowA("__winex11_standalone_tray", NULL);
+}
+
+class RemoteAndTray : public ::testing::Test {
+protected:
+    HANDLE kestrel = NULL;
+    void SetUp() override
+    {
+        ResetStick();
+        ASSERT_TRUE(TunerUnplugAll());
+        ASSERT_EQ(0, RunProgram("remote.exe", "plug"));
+        SetCursorPos(300, 300);
+        kestrel = StartProgram("kestrel.exe", "");
+        ASSERT_TRUE(kestrel != NULL);
+        ASSERT_TRUE(WaitFor([] { return StickSnapshot().getIrCalls > 0; }, 10000)) << "kestrel polls";
+    }
+    void TearDown() override
+    {
+        if (kestrel) {
+            HWND window = FindWindowA("Remote Control", NULL);
+            if (window)
+                PostMessageA(window, WM_CLOSE, 0, 0);
+            if (WaitForSingleObject(kestrel, 5000) != WAIT_OBJECT_0)
+                TerminateProcess(kestrel, 99);
+            CloseHandle(kestrel);
+        }
+        TunerUnplugAll();
+    }
+    static void Remote(const char *arguments)
+    {
+        ASSERT_EQ(0, RunProgram("remote.exe", arguments)) << "remote " << arguments;
+        ASSERT_TRUE(WaitFor([] { return StickSnapshot().count == 0; }, 10000));
+        // The last event is taken by one tick and acted on in the same tick.
+        PumpFor(150);
+    }
+};
+
+TEST_F(RemoteAndTray, HeldKeyMovesThePointerSlowThenFaster)
+{
+    Remote("hold 6 4");
+    EXPECT_EQ(304, Cursor().x) << "four 1-pixel steps";
+    Remote("pause 400 hold 8 12");
+    POINT at = Cursor();
+    EXPECT_EQ(304, at.x);
+    EXPECT_EQ(300 + 4 + 5 * 6 + 3 * 12, at.y) << "1, then 1024/160, then 1024/80 pixels";
+    Remote("pause 400 press 4");
+    EXPECT_EQ(303, Cursor().x) << "a new press starts slow again";
+}
+
+TEST_F(RemoteAndTray, RemoteClicksWhereThePointerIs)
+{
+    WNDCLASSA registration;
+    ZeroMemory(&registration, sizeof registration);
+    registration.lpfnWndProc = RecordClicks;
+    registration.hInstance = GetModuleHandleA(NULL);
+    registration.lpszClassName = "ClickTarget";
+    RegisterClassA(&registration);
+    HWND target = CreateWindowExA(WS_EX_TOPMOST, "ClickTarget", "click target", WS_POPUP | WS_VISIBLE,
+                                  200, 200, 200, 200, NULL, NULL, GetModuleHandleA(NULL), NULL);
+    ASSERT_TRUE(target != NULL);
+    PumpFor(200);
+    clicks.clear();
+    Remote("press 0");
+    ASSERT_TRUE(WaitFor([] { return clicks.size() >= 2; }, 2000));
+    EXPECT_EQ(WM_LBUTTONDOWN, clicks[0]);
+    EXPECT_EQ(WM_LBUTTONUP, clicks[1]);
+    clicks.clear();
+    Remote("press 10");
+    ASSERT_TRUE(WaitFor([] { return clicks.size() >= 2; }, 2000));
+    EXPECT_EQ(WM_RBUTTONDOWN, clicks[0]);
+    EXPECT_EQ(WM_RBUTTONUP, clicks[1]);
+    clicks.clear();
+    // Key 5 holds the button down until it comes again.
+    Remote("press 5");
+    ASSERT_TRUE(WaitFor([] { return clicks.size() >= 1; }, 2000));
+    EXPECT_EQ((std::vector<int>{ WM_LBUTTONDOWN }), clicks);
+    Remote("pause 300 press 5");
+    ASSERT_TRUE(WaitFor([] { return clicks.size() >= 2; }, 2000));
+    EXPECT_EQ(WM_LBUTTONUP, clicks[1]);
+    DestroyWindow(target);
+}
+
+TEST_F(RemoteAndTray, RealClickOnTheTrayIconOpensTheMenuAndExitEndsTheProgram)
+{
+    ASSERT_TRUE(WaitFor([] { return TrayIconWindow() != NULL; }, 5000)) << "Wine shows the icon";
+    RECT icon;
+    GetWindowRect(TrayIconWindow(), &icon);
+    ASSERT_TRUE(RealClick((icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2, 3));
+    ASSERT_TRUE(WaitFor([] { return FindWindowA("#32768", NULL) != NULL; }, 5000)) << "the menu opens";
+    HWND menuWindow = FindWindowA("#32768", NULL);
+    HMENU menu = (HMENU)SendMessageA(menuWindow, MN_GETHMENU, 0, 0);
+    ASSERT_TRUE(menu != NULL);
+    std::vector<std::string> texts;
+    int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        char text[64] = "";
+        GetMenuStringA(menu, (UINT)i, text, sizeof text, MF_BYPOSITION);
+        texts.push_back(text);
+    }
+    EXPECT_EQ((std::vector<std::string>{ "", "Setting", "", "About", "", "Exit" }), texts);
+
+    RECT exitItem;
+    ASSERT_TRUE(GetMenuItemRect(NULL, menu, (UINT)(count - 1), &exitItem));
+    ASSERT_TRUE(RealClick((exitItem.left + exitItem.right) / 2, (exitItem.top + exitItem.bottom) / 2, 1));
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(kestrel, 5000)) << "Exit ends the program";
+    DWORD code = 99;
+    GetExitCodeProcess(kestrel, &code);
+    EXPECT_EQ(0u, code);
+    EXPECT_TRUE(WaitFor([] { return TrayIconWindow() == NULL; }, 3000)) << "and takes its icon along";
+    CloseHandle(kestrel);
+    kestrel = NULL;
+}
+
+TEST_F(RemoteAndTray, TrayClickWithoutTheStickWarnsAndEnds)
+{
+    ASSERT_EQ(0, RunProgram("remote.exe", "unplug"));
+    DWORD opens = StickSnapshot().initCalls;
+    ASSERT_TRUE(WaitFor([&] { return StickSnapshot().initCalls > opens; }, 5000)) << "kestrel is Waiting";
+    ASSERT_TRUE(WaitFor([] { return TrayIconWindow() != NULL; }, 5000));
+    RECT icon;
+    GetWindowRect(TrayIconWindow(), &icon);
+    ASSERT_TRUE(RealClick((icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2, 1));
+    ASSERT_TRUE(WaitFor([] { return FindWindowA("#32770", "Remote Control") != NULL; }, 5000));
+    HWND box = FindWindowA("#32770", "Remote Control");
+    char text[200] = "";
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    EXPECT_STREQ("Can't find the Video Capture Filter.\n\nPlease check your hardware or drivers.", text);
+    EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(kestrel, 0)) << "it waits for the user";
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(kestrel, 5000));
+    DWORD code = 99;
+    GetExitCodeProcess(kestrel, &code);
+    EXPECT_EQ(0u, code);
+    EXPECT_TRUE(WaitFor([] { return TrayIconWindow() == NULL; }, 3000));
+    CloseHandle(kestrel);
+    kestrel = NULL;
+}
+
+TEST_F(RemoteAndTray, IconComesBackAfterTaskbarCreated)
+{
+    ASSERT_TRUE(WaitFor([] { return TrayIconWindow() != NULL; }, 5000));
+    HWND window = FindWindowA("Remote Control", NULL);
+    ASSERT_TRUE(window != NULL);
+    // A restarted Explorer has lost every icon...
+    NOTIFYICONDATAA lost;
+    ZeroMemory(&lost, sizeof lost);
+    lost.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    lost.hWnd = window;
+    lost.uID = 10;
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &lost));
+    ASSERT_TRUE(WaitFor([] { return TrayIconWindow() == NULL; }, 3000));
+    // ...and says so to every top-level window; the icon is added again.
+    SendMessageA(window, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(WaitFor([] { return TrayIconWindow() != NULL; }, 3000));
+}

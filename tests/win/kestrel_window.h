@@ -1,0 +1,34 @@
+// The program's real main window for in-process tests, made and torn down per test.
+#ifndef TESTS_KESTREL_WINDOW_H
+#define TESTS_KESTREL_WINDOW_H
+
+#include "core/app_timer.h"
+#include "core/main_window.h"
+#include "core/tray.h"
+
+// Registers the window class once per process; 1 when it is registered.
+inline int EnsureMainWindowClass()
+{
+    static int registered = 0;
+    if (!registered)
+        registered = RegisterMainWindowClass(GetModuleHandleA(NULL));
+    return registered;
+}
+
+inline void DestroyProgramWindow()
+{
+    StopTimer(pollTimer);
+    StopTimer(retryTimer);
+    StopTimer(watchTimer);
+    if (mainWindow) {
+        RemoveTrayIcon(mainWindow, TRAY_ICON_ID);
+        DestroyWindow(mainWindow);
+    }
+    mainWindow = NULL;
+    // WM_DESTROY posts a quit message that must not end a later test's modal loop.
+    MSG message;
+    while (PeekMessageA(&message, NULL, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+}
+
+#endif
