@@ -3,8 +3,8 @@
 # process of the prefix and the display, and deletes the prefix.
 
 wine_env_up() {
-  local template=$1
-  [ -d "$template" ] || { echo "no Wine prefix template at $template" >&2; return 2; }
+  [ -d "$1" ] || { echo "no Wine prefix template at $1" >&2; return 2; }
+  local template; template=$(cd "$1" && pwd)
   WINE_ENV_PREFIX=$(mktemp -d "$(dirname "$template")/run.XXXXXX")
   WINE_ENV_XPID=
   # Hard links cost nothing; the registry files are rewritten in place, so they get real copies.

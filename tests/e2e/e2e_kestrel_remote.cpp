@@ -4,13 +4,15 @@
 #include <windows.h>
 #include <shellapi.h>
 #include <stdio.h>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "tuner_control.h"
 #include "win_support.h"
 
-// Runs a Linux program of the host (Wine starts Unix binaries too) and waits for it.
+// Starts a Linux program of the host (Wine starts Unix binaries too). Its process handle
+// cannot be waited for, so callers wait for its effect instead.
 static bool RunHost(const std::string &commandLine)
 {
     std::vector<char> buffer(commandLine.begin(), commandLine.end());
@@ -19,12 +21,13 @@ static bool RunHost(const std::string &commandLine)
     ZeroMemory(&startup, sizeof startup);
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process;
-    if (!CreateProcessA(NULL, buffer.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process))
+    if (!CreateProcessA(NULL, buffer.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process)) {
+        fprintf(stderr, "cannot start %s: error %lu\n", commandLine.c_str(), GetLastError());
         return false;
-    bool ended = WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0;
+    }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return ended;
+    return true;
 }
 
 static bool RealClick(int x, int y, int button)
@@ -50,9 +53,11 @@ static LRESULT CALLBACK RecordClicks(HWND window, UINT message, WPARAM wParam, L
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// Without a desktop Wine shows tray icons as child windows of one standalone tray window.
 static HWND TrayIconWindow()
 {
-    return FindWindowA("__winex11_standalone_tray", NULL);
+    HWND tray = FindWindowA("__winex11_standalone_tray", NULL);
+    return tray ? FindWindowExA(tray, NULL, "__winex11_tray_icon", NULL) : NULL;
 }
 
 class RemoteAndTray : public ::testing::Test {
@@ -134,28 +139,52 @@ TEST_F(RemoteAndTray, RemoteClicksWhereThePointerIs)
     DestroyWindow(target);
 }
 
-TEST_F(RemoteAndTray, RealClickOnTheTrayIconOpensTheMenuAndExitEndsTheProgram)
+// Keys typed on the keyboard; they go to the foreground thread, the one tracking the menu.
+static bool TypeKeys(std::initializer_list<BYTE> keys)
 {
-    ASSERT_TRUE(WaitFor([] { return TrayIconWindow() != NULL; }, 5000)) << "Wine shows the icon";
+    for (BYTE key : keys) {
+        keybd_event(key, 0, 0, 0);
+        keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+        PumpFor(50);
+    }
+    return true;
+}
+
+static bool MenuOpen()
+{
+    return FindWindowA("#32768", NULL) != NULL;
+}
+
+// Right-clicks the icon with the real mouse and waits for the menu.
+static bool OpenTrayMenu()
+{
+    if (!WaitFor([] { return TrayIconWindow() != NULL; }, 5000))
+        return false;
     RECT icon;
     GetWindowRect(TrayIconWindow(), &icon);
-    ASSERT_TRUE(RealClick((icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2, 3));
-    ASSERT_TRUE(WaitFor([] { return FindWindowA("#32768", NULL) != NULL; }, 5000)) << "the menu opens";
-    HWND menuWindow = FindWindowA("#32768", NULL);
-    HMENU menu = (HMENU)SendMessageA(menuWindow, MN_GETHMENU, 0, 0);
-    ASSERT_TRUE(menu != NULL);
-    std::vector<std::string> texts;
-    int count = GetMenuItemCount(menu);
-    for (int i = 0; i < count; ++i) {
-        char text[64] = "";
-        GetMenuStringA(menu, (UINT)i, text, sizeof text, MF_BYPOSITION);
-        texts.push_back(text);
+    for (int attempt = 1; attempt <= 3; ++attempt) {
+        if (!RealClick((icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2, 3))
+            return false;
+        // Without a window manager the first click after a dialog closed can get lost.
+        if (WaitFor(MenuOpen, 2000))
+            return true;
     }
-    EXPECT_EQ((std::vector<std::string>{ "", "Setting", "", "About", "", "Exit" }), texts);
+    return false;
+}
 
-    RECT exitItem;
-    ASSERT_TRUE(GetMenuItemRect(NULL, menu, (UINT)(count - 1), &exitItem));
-    ASSERT_TRUE(RealClick((exitItem.left + exitItem.right) / 2, (exitItem.top + exitItem.bottom) / 2, 1));
+// The menu belongs to kestrel's process, so its items are told apart by what they do.
+TEST_F(RemoteAndTray, RealClickOnTheTrayIconOpensTheMenuAndExitEndsTheProgram)
+{
+    ASSERT_TRUE(OpenTrayMenu()) << "a right click on the icon opens the menu";
+    // From the bottom, past a separator: About.
+    ASSERT_TRUE(TypeKeys({ VK_UP, VK_UP, VK_RETURN }));
+    ASSERT_TRUE(WaitFor([] { return FindWindowA(NULL, "Remote Control - About") != NULL; }, 5000));
+    EXPECT_FALSE(MenuOpen());
+    PostMessageA(FindWindowA(NULL, "Remote Control - About"), WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor([] { return FindWindowA(NULL, "Remote Control - About") == NULL; }, 5000));
+
+    ASSERT_TRUE(OpenTrayMenu()) << "again, and the last item is Exit";
+    ASSERT_TRUE(TypeKeys({ VK_UP, VK_RETURN }));
     ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(kestrel, 5000)) << "Exit ends the program";
     DWORD code = 99;
     GetExitCodeProcess(kestrel, &code);
@@ -165,11 +194,22 @@ TEST_F(RemoteAndTray, RealClickOnTheTrayIconOpensTheMenuAndExitEndsTheProgram)
     kestrel = NULL;
 }
 
+TEST_F(RemoteAndTray, LeftButtonOpensTheMenuToo)
+{
+    ASSERT_TRUE(WaitFor([] { return TrayIconWindow() != NULL; }, 5000));
+    RECT icon;
+    GetWindowRect(TrayIconWindow(), &icon);
+    ASSERT_TRUE(RealClick((icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2, 1));
+    ASSERT_TRUE(WaitFor(MenuOpen, 5000));
+    ASSERT_TRUE(TypeKeys({ VK_ESCAPE }));
+    EXPECT_TRUE(WaitFor([] { return !MenuOpen(); }, 5000));
+}
+
 TEST_F(RemoteAndTray, TrayClickWithoutTheStickWarnsAndEnds)
 {
     ASSERT_EQ(0, RunProgram("remote.exe", "unplug"));
-    DWORD opens = StickSnapshot().initCalls;
-    ASSERT_TRUE(WaitFor([&] { return StickSnapshot().initCalls > opens; }, 5000)) << "kestrel is Waiting";
+    DWORD closes = StickSnapshot().exitCalls;
+    ASSERT_TRUE(WaitFor([&] { return StickSnapshot().exitCalls > closes; }, 5000)) << "kestrel is Waiting";
     ASSERT_TRUE(WaitFor([] { return TrayIconWindow() != NULL; }, 5000));
     RECT icon;
     GetWindowRect(TrayIconWindow(), &icon);

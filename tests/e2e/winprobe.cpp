@@ -41,7 +41,9 @@ int main(int argc, char **argv)
         return 0;
     }
     if (strcmp(argv[1], "tray") == 0) {
-        HWND icon = FindWindowA("__winex11_standalone_tray", NULL);
+        // Without a desktop Wine shows each icon as a child of one standalone tray window.
+        HWND tray = FindWindowA("__winex11_standalone_tray", NULL);
+        HWND icon = tray ? FindWindowExA(tray, NULL, "__winex11_tray_icon", NULL) : NULL;
         RECT rect;
         if (!icon || !GetWindowRect(icon, &rect))
             return 1;
