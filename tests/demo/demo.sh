@@ -2,9 +2,9 @@
 # The demonstration: kestrel.exe under Wine with the virtual stick unplugged and plugged
 # back, told in plain words from what can be seen from outside the program.
 #   demo.sh BUILD_FOLDER
-set -u
+set -u -o pipefail
 build=$1
-here=$(cd "$(dirname "$0")/.." && pwd)
+here=$(cd "$(dirname "$0")/../.." && pwd)
 . "$here/tests/wine-env.sh"
 bin=$build/x86_64/bin
 wine=/usr/lib/wine/wine64
@@ -41,8 +41,8 @@ kestrel_pid=$!
 wait_until 10000 initCalls -ge 1 || { echo "   kestrel did not start"; exit 1; }
 echo "   kestrel runs with no visible window. It tried to open the receiver once and was refused,"
 echo "   so it is Waiting: the receiver-retry timer runs, nothing reads keys."
-t0=$(ms)
-wait_until 4000 initCalls -ge 2 && echo "   $(( $(ms) - t0 )) ms later: another open attempt by the retry timer; still unplugged."
+t0=$(ms); closes=$(field exitCalls)
+wait_until 4000 exitCalls -gt "$closes" && echo "   $(( $(ms) - t0 )) ms later the retry timer looked again: no stick, so it closed the receiver and waits on."
 echo
 echo "2. Plugging the stick in..."
 t0=$(ms); remote plug
@@ -56,9 +56,9 @@ echo
 echo "3. Unplugging the stick..."
 before=$(field getIrCalls); t0=$(ms); remote unplug
 sleep 0.5
-after=$(field getIrCalls); opens=$(field initCalls)
+after=$(field getIrCalls); closes=$(field exitCalls)
 echo "   The next polling tick saw the filter gone: $((after - before)) more read(s), then polling stopped."
-wait_until 4000 initCalls -gt "$opens" && echo "   $(( $(ms) - t0 )) ms after the unplug the retry timer tried to open the receiver again: Waiting."
+wait_until 4000 exitCalls -gt "$closes" && echo "   $(( $(ms) - t0 )) ms after the unplug the retry timer looked for the stick: Waiting again."
 sleep 1
 echo "   Reads in the last second: $(reads_per_second)."
 echo
@@ -68,7 +68,7 @@ if wait_until 4000 getIrCalls -gt "$base"; then
   echo "   Back to Polling after $(( $(ms) - t0 )) ms: $(reads_per_second) reads a second."
 fi
 echo
-probe() { "$wine" "$bin/winprobe.exe" "$@" | tr -d '\r'; }
+probe() { "$wine" "$bin/winprobe.exe" "$@" | tr -d "\r"; }
 drain() { remote "$@" drain 10000 >/dev/null; sleep 0.2; }
 echo "5. No TV application runs, so the remote drives the mouse pointer."
 "$wine" "$bin/winprobe.exe" cursor >/dev/null
@@ -83,32 +83,41 @@ echo "   Key 8 (down) held for 10 events: pointer at $(probe cursor)."
 drain pause 400 press 0
 echo "   Key 0 clicked the left button there, key 10 clicks the right one, key 5 holds a button for dragging."
 echo
-echo "6. A right click with the real mouse on the tray icon opens kestrel's menu:"
-if icon=$(probe tray); then
-  xdotool mousemove $icon click 3
-  for _ in $(seq 1 50); do probe menu >/dev/null 2>&1 && break; sleep 0.1; done
-  probe menu | sed 's/^/     /'
+open_menu() {  # right-click the tray icon with the real mouse until the menu is up
+  local icon _ try
+  icon=$(probe tray) || return 1
+  for try in 1 2 3; do
+    xdotool mousemove $icon click 3
+    for _ in $(seq 1 20); do probe menu-open && return 0; sleep 0.1; done
+  done
+  return 1
+}
+echo "6. A right click with the real mouse on the tray icon opens kestrel's menu."
+if open_menu; then
   shot=$build/demo-tray-menu.png
-  xwd -root -silent | convert xwd:- "$shot" 2>/dev/null && echo "   Screenshot of the menu: $shot"
-  probe close-menu >/dev/null
-else
-  echo "   (Wine shows no tray icon)"
-fi
-echo
-echo "7. Choosing Exit in the menu ends kestrel and takes its icon away."
-if icon=$(probe tray); then
-  xdotool mousemove $icon click 3
-  for _ in $(seq 1 50); do probe menu >/dev/null 2>&1 && break; sleep 0.1; done
-  if exit_item=$(probe menu-last); then
-    xdotool mousemove $exit_item click 1
+  xwd -root -silent | convert xwd:- -crop 200x140+0+0 "$shot" 2>/dev/null && echo "   Screenshot of the menu: $shot"
+  echo "   The menu belongs to kestrel, so the demo tells its items apart by what they do:"
+  probe keys up up return
+  for _ in $(seq 1 30); do probe window "Remote Control - About" && break; sleep 0.1; done
+  if probe window "Remote Control - About"; then
+    echo "   - going up two items from the bottom (past a separator) and pressing Enter opens \"Remote Control - About\";"
+    probe close "Remote Control - About"
+    sleep 0.5
+  fi
+  echo
+  echo "7. The last item is Exit: choosing it ends kestrel and takes its icon away."
+  if open_menu; then
+    probe keys up return
     for _ in $(seq 1 50); do kill -0 "$kestrel_pid" 2>/dev/null || break; sleep 0.1; done
   fi
+else
+  echo "   (the menu did not open)"
 fi
 if kill -0 "$kestrel_pid" 2>/dev/null; then
   echo "   kestrel is still running; ending it."
   WINEPREFIX=$WINEPREFIX /usr/lib/wine/wineserver -k >/dev/null 2>&1
 else
-  probe tray >/dev/null 2>&1 && echo "   kestrel ended but its icon is still there!" || echo "   kestrel ended; no tray icon is left."
+  probe tray >/dev/null 2>&1 && echo "   kestrel ended but its icon is still there!" || echo "   kestrel ended by itself; no tray icon is left."
 fi
 wait "$kestrel_pid" 2>/dev/null
 echo "Done."

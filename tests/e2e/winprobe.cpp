@@ -1,34 +1,15 @@
-// Looks at the Wine desktop from outside for scripts: winprobe cursor | tray | menu | menu-last | close-menu
+// Looks at the Wine desktop from outside for scripts: winprobe cursor | tray | menu-open | menu-last | keys | window | close | close-menu
 //   cursor      prints "X Y" of the pointer
 //   tray        prints "X Y" of the centre of the first tray icon Wine shows, or fails
-//   menu        prints the items of the open popup menu, one a line ("-" for a separator)
+//   menu-open   succeeds while a popup menu is open
 //   menu-last   prints "X Y" of the centre of the open menu's last item
+//   keys K...   types up/down/return/escape on the keyboard
+//   window T    succeeds when a top-level window titled T exists
+//   close T     presses OK in the window titled T
 //   close-menu  closes the open popup menu
 #include <windows.h>
 #include <stdio.h>
 #include <string.h>
-
-static int PrintMenu(void)
-{
-    HWND menuWindow = FindWindowA("#32768", NULL);
-    if (!menuWindow)
-        return 1;
-    HMENU menu = (HMENU)SendMessageA(menuWindow, MN_GETHMENU, 0, 0);
-    if (!menu)
-        return 1;
-    int count = GetMenuItemCount(menu);
-    for (int i = 0; i < count; ++i) {
-        char text[64] = "";
-        UINT state = GetMenuState(menu, (UINT)i, MF_BYPOSITION);
-        if (state & MF_SEPARATOR) {
-            printf("-\n");
-            continue;
-        }
-        GetMenuStringA(menu, (UINT)i, text, sizeof text, MF_BYPOSITION);
-        printf("%s (%u)%s\n", text, GetMenuItemID(menu, i), (state & MF_CHECKED) ? " checked" : "");
-    }
-    return 0;
-}
 
 int main(int argc, char **argv)
 {
@@ -50,8 +31,8 @@ int main(int argc, char **argv)
         printf("%ld %ld\n", (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
         return 0;
     }
-    if (strcmp(argv[1], "menu") == 0)
-        return PrintMenu();
+    if (strcmp(argv[1], "menu-open") == 0)
+        return FindWindowA("#32768", NULL) ? 0 : 1;
     if (strcmp(argv[1], "menu-last") == 0) {
         HWND menuWindow = FindWindowA("#32768", NULL);
         HMENU menu = menuWindow ? (HMENU)SendMessageA(menuWindow, MN_GETHMENU, 0, 0) : NULL;
@@ -59,6 +40,28 @@ int main(int argc, char **argv)
         if (!menu || !GetMenuItemRect(NULL, menu, (UINT)(GetMenuItemCount(menu) - 1), &item))
             return 1;
         printf("%ld %ld\n", (item.left + item.right) / 2, (item.top + item.bottom) / 2);
+        return 0;
+    }
+    if (strcmp(argv[1], "keys") == 0) {
+        // Typed as on the keyboard: they reach the foreground thread, e.g. a tracking menu.
+        for (int i = 2; i < argc; ++i) {
+            BYTE key = strcmp(argv[i], "up") == 0 ? VK_UP : strcmp(argv[i], "down") == 0 ? VK_DOWN
+                     : strcmp(argv[i], "return") == 0 ? VK_RETURN : strcmp(argv[i], "escape") == 0 ? VK_ESCAPE : 0;
+            if (!key)
+                return 2;
+            keybd_event(key, 0, 0, 0);
+            keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+            Sleep(50);
+        }
+        return 0;
+    }
+    if (strcmp(argv[1], "window") == 0 && argc == 3)
+        return FindWindowA(NULL, argv[2]) ? 0 : 1;
+    if (strcmp(argv[1], "close") == 0 && argc == 3) {
+        HWND window = FindWindowA(NULL, argv[2]);
+        if (!window)
+            return 1;
+        PostMessageA(window, WM_COMMAND, IDOK, 0);
         return 0;
     }
     if (strcmp(argv[1], "close-menu") == 0) {
