@@ -1,0 +1,79 @@
+// Opening and closing the tuner's property interface, with COM held only in between.
+#include "device_access.h"
+
+#include <new>
+
+#include "bounded_text.h"
+#include "filter_search.h"
+
+DeviceAccess *deviceAccess = NULL;
+
+const IID IID_IDeviceCustomProperty = {
+    0x846A4C4E, 0x76D8, 0x42EC, { 0xA3, 0x33, 0x12, 0x1F, 0x36, 0x5A, 0x4D, 0xA8 }
+};
+
+static const char fallbackDeviceName[] = "USB Alder Device";
+
+int OpenDevice(void)
+{
+    CoInitialize(NULL);
+    deviceAccess = new (std::nothrow) DeviceAccess();
+    if (!deviceAccess) {
+        CoUninitialize();
+        return 0;
+    }
+    char name[DS_NAME_SIZE];
+    if (!GetDSName(name))
+        CopyText(name, sizeof name, fallbackDeviceName);
+    IBaseFilter *filter = FindFilterByName(name);
+    if (!filter)
+        filter = FindFilterFromTable();
+    if (filter) {
+        IDeviceCustomProperty *property = NULL;
+        deviceAccess->lastResult = filter->QueryInterface(IID_IDeviceCustomProperty,
+                                                          (void **)&property);
+        filter->Release();
+        if (!FAILED(deviceAccess->lastResult) && property)
+            deviceAccess->property = property;
+        else if (property)
+            property->Release();
+    }
+    if (!deviceAccess->property) {
+        delete deviceAccess;
+        deviceAccess = NULL;
+        CoUninitialize();
+        return 0;
+    }
+    DeviceGet(PROPERTY_OPEN_FIRST, &deviceAccess->firstOpenValue);
+    DeviceGet(PROPERTY_OPEN_SECOND, &deviceAccess->secondOpenValue);
+    return 1;
+}
+
+void CloseDevice(void)
+{
+    if (!deviceAccess)
+        return;
+    if (deviceAccess->property) {
+        deviceAccess->property->Release();
+        deviceAccess->property = NULL;
+    }
+    delete deviceAccess;
+    deviceAccess = NULL;
+    CoUninitialize();
+}
+
+HRESULT DeviceSet(ULONG propertyId, void *buffer)
+{
+    if (!deviceAccess || !deviceAccess->property)
+        return DEVICE_NOT_OPEN;
+    deviceAccess->lastResult = deviceAccess->property->Set(propertyId, buffer);
+    return deviceAccess->lastResult;
+}
+
+HRESULT DeviceGet(ULONG propertyId, void *buffer)
+{
+    if (!deviceAccess || !deviceAccess->property)
+        return DEVICE_NOT_OPEN;
+    deviceAccess->lastResult = deviceAccess->property->Get(propertyId, buffer);
+    return deviceAccess->lastResult;
+}

@@ -1,0 +1,10 @@
+// Numbers of Setting.ini, converted as the C library's atoi does.
+#ifndef TOLLGATE_INI_NUMBER_H
+#define TOLLGATE_INI_NUMBER_H
+
+// Skips leading white space, takes an optional sign and the decimal digits that follow,
+// stops at the first other character; no leading digits give 0. Values beyond the
+// 32-bit range stop at its ends instead of being undefined as in atoi.
+int IniNumber(const char *text);
+
+#endif

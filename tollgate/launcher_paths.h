@@ -1,0 +1,24 @@
+// The launcher folder and the command lines built from it and from Setting.ini. Each
+// returns 1 when the whole text fit its buffer, 0 when it did not (and then it must not
+// be used).
+#ifndef TOLLGATE_LAUNCHER_PATHS_H
+#define TOLLGATE_LAUNCHER_PATHS_H
+
+#include <stddef.h>
+
+// The module path up to its last backslash, without it: a renamed launcher still finds
+// its medium. 0 when the path has no backslash.
+int LauncherFolderOf(const char *modulePath, char *folder, size_t size);
+// folder\Setting.ini
+int SettingFilePath(const char *folder, char *path, size_t size);
+// "folder\setupPath\setupExe", quoted so that blanks in the medium's path cannot start a
+// program named by a prefix of it.
+int SetupCommandLine(const char *folder, const char *setupPath, const char *setupExe,
+                     char *commandLine, size_t size);
+// "folder\entry" parameter; the parameter always follows one blank, even when empty.
+int AnotherApCommandLine(const char *folder, const char *entry, const char *parameter,
+                         char *commandLine, size_t size);
+// folder\entry, unquoted, as the shell wants the file of a hotfix package.
+int AnotherApFile(const char *folder, const char *entry, char *path, size_t size);
+
+#endif

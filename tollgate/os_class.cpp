@@ -1,0 +1,32 @@
+// Windows classification from the reported version and the 32-bit program folder.
+#include "os_class.h"
+
+#include <windows.h>
+
+#include "os_class_rules.h"
+
+int CheckVista(void)
+{
+    OSVERSIONINFOA version;
+    ZeroMemory(&version, sizeof version);
+    version.dwOSVersionInfoSize = sizeof version;
+    GetVersionExA(&version);
+    return IsVistaVersion(version.dwPlatformId, version.dwMajorVersion);
+}
+
+int CheckX64(void)
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", 0,
+                      KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return 0;
+    char text[256];
+    // One byte is kept back for a terminator the stored value may lack.
+    DWORD size = sizeof text - 1;
+    if (RegQueryValueExA(key, "ProgramFilesDir (x86)", NULL, NULL, (BYTE *)text, &size)
+        != ERROR_SUCCESS)
+        size = 0;
+    text[size] = '\0';
+    RegCloseKey(key);
+    return NamesX86Folder(text);
+}

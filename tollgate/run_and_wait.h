@@ -1,0 +1,8 @@
+// Starting a program of the medium and waiting for it to end.
+#ifndef TOLLGATE_RUN_AND_WAIT_H
+#define TOLLGATE_RUN_AND_WAIT_H
+
+// 1 once the started program has ended; 0 (after a message) when it could not start.
+int RunAndWait(const char *commandLine);
+
+#endif
