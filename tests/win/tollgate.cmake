@@ -1,0 +1,14 @@
+# Win32 tests of tollgate: the launcher's code in this process against Wine's registry,
+# profile files, processes, shell and device catalogue.
+file(GLOB WIN_TOLLGATE_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_*_tests.cpp)
+add_executable(win_tollgate_tests ${WIN_TOLLGATE_SOURCES} ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_support.cpp)
+house_target(win_tollgate_tests)
+target_include_directories(win_tollgate_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(win_tollgate_tests PRIVATE tollgate_lib vtuner_control gtest_main)
+add_dependencies(win_tollgate_tests setupstub vtuner)
+
+if(WINE_TESTS)
+  foreach(suite Settings Messages FurtherApps Packages)
+    house_test(win.tollgate.${suite} win_tollgate_tests --gtest_filter=${suite}.*:${suite}/*)
+  endforeach()
+endif()

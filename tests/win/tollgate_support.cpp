@@ -1,0 +1,317 @@
+// Helpers of the tollgate tests.
+#include "tollgate_support.h"
+
+#include <stdio.h>
+#include <string.h>
+
+std::string TestProgramFolder(void)
+{
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(NULL, path, MAX_PATH);
+    std::string folder(path, length < MAX_PATH ? length : 0);
+    size_t slash = folder.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
+}
+
+static void RemoveTree(const std::string &folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = found.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            std::string path = folder + "\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(path);
+            else
+                DeleteFileA(path.c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+static void MakeFolders(const std::string &path)
+{
+    for (size_t at = path.find('\\', 3); ; at = path.find('\\', at + 1)) {
+        CreateDirectoryA(path.substr(0, at).c_str(), NULL);
+        if (at == std::string::npos)
+            break;
+    }
+}
+
+static void MakeParent(const std::string &path)
+{
+    size_t slash = path.find_last_of('\\');
+    if (slash != std::string::npos)
+        MakeFolders(path.substr(0, slash));
+}
+
+void WriteWholeFile(const std::string &path, const std::string &bytes)
+{
+    MakeParent(path);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, NULL);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), (DWORD)bytes.size(), &written, NULL);
+    CloseHandle(file);
+}
+
+bool CopyProgram(const std::string &program, const std::string &target)
+{
+    MakeParent(target);
+    return CopyFileA((TestProgramFolder() + program).c_str(), target.c_str(), FALSE) != 0;
+}
+
+Medium::Medium(const std::string &name) : folder("C:\\tollgate-media\\" + name)
+{
+    RemoveTree(folder);
+    MakeFolders(folder);
+}
+
+void Medium::AddStub(const std::string &relative, const std::string &plan) const
+{
+    CopyProgram("setupstub.exe", Path(relative));
+    WriteWholeFile(Path(relative) + ".plan", "[stub]\r\n" + plan);
+}
+
+void Medium::AddLauncher(const std::string &name) const
+{
+    CopyProgram("Setup.exe", Path(name));
+}
+
+void Medium::WriteSettings(const std::string &text) const
+{
+    WriteWholeFile(Path("Setting.ini"), text);
+}
+
+void Medium::WriteFile(const std::string &relative, const std::string &bytes) const
+{
+    WriteWholeFile(Path(relative), bytes);
+}
+
+static std::string ReadWholeFile(const std::string &path)
+{
+    std::string text;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (file == INVALID_HANDLE_VALUE)
+        return text;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, NULL) && got > 0)
+        text.append(buffer, got);
+    CloseHandle(file);
+    return text;
+}
+
+static std::string Field(const std::string &line, const std::string &name)
+{
+    size_t at = line.find("\t" + name + "=");
+    if (at == std::string::npos)
+        return std::string();
+    at += name.size() + 2;
+    size_t end = name == "cmd" ? line.size() : line.find('\t', at);
+    return line.substr(at, end == std::string::npos ? std::string::npos : end - at);
+}
+
+std::vector<StubEvent> ReadStubRecord(const std::string &path)
+{
+    std::vector<StubEvent> events;
+    std::string text = ReadWholeFile(path);
+    size_t at = 0;
+    while (at < text.size()) {
+        size_t end = text.find("\r\n", at);
+        if (end == std::string::npos)
+            break;
+        std::string line = text.substr(at, end - at);
+        at = end + 2;
+        StubEvent event;
+        event.start = line.compare(0, 6, "start\t") == 0;
+        event.pid = strtoul(Field(line, "pid").c_str(), NULL, 10);
+        event.overlap = Field(line, "overlap") == "1";
+        event.exe = Field(line, "exe");
+        event.cwd = Field(line, "cwd");
+        event.cmd = Field(line, "cmd");
+        if (!event.start) {
+            for (const StubEvent &earlier : events)
+                if (earlier.start && earlier.pid == event.pid)
+                    event.exe = earlier.exe;
+        }
+        events.push_back(event);
+    }
+    return events;
+}
+
+std::vector<std::string> StubTimeline(const std::string &path, const std::string &folder)
+{
+    std::vector<std::string> timeline;
+    for (const StubEvent &event : ReadStubRecord(path)) {
+        std::string exe = event.exe;
+        if (exe.compare(0, folder.size() + 1, folder + "\\") == 0)
+            exe = exe.substr(folder.size() + 1);
+        timeline.push_back((event.start ? "start " : "end ") + exe);
+    }
+    return timeline;
+}
+
+static int SetValue(HKEY root, const char *key, const char *name, DWORD type, const BYTE *data,
+                    DWORD size)
+{
+    HKEY handle;
+    if (RegCreateKeyExA(root, key, 0, NULL, 0, KEY_SET_VALUE, NULL, &handle, NULL) != ERROR_SUCCESS)
+        return 0;
+    int ok = RegSetValueExA(handle, name, 0, type, data, size) == ERROR_SUCCESS;
+    RegCloseKey(handle);
+    return ok;
+}
+
+int SetRegistryDword(HKEY root, const char *key, const char *name, DWORD value)
+{
+    return SetValue(root, key, name, REG_DWORD, (const BYTE *)&value, sizeof value);
+}
+
+int SetRegistryString(HKEY root, const char *key, const char *name, const char *value)
+{
+    return SetValue(root, key, name, REG_SZ, (const BYTE *)value, (DWORD)strlen(value) + 1);
+}
+
+void DeleteRegistryValue(HKEY root, const char *key, const char *name)
+{
+    HKEY handle;
+    if (RegOpenKeyExA(root, key, 0, KEY_SET_VALUE, &handle) != ERROR_SUCCESS)
+        return;
+    RegDeleteValueA(handle, name);
+    RegCloseKey(handle);
+}
+
+void DeleteRegistryTree(HKEY root, const char *key)
+{
+    HKEY handle;
+    if (RegOpenKeyExA(root, key, 0, KEY_READ | KEY_WRITE, &handle) != ERROR_SUCCESS)
+        return;
+    char child[256];
+    DWORD size = sizeof child;
+    while (RegEnumKeyExA(handle, 0, child, &size, NULL, NULL, NULL, NULL) == ERROR_SUCCESS) {
+        DeleteRegistryTree(handle, child);
+        size = sizeof child;
+    }
+    RegCloseKey(handle);
+    RegDeleteKeyA(root, key);
+}
+
+void RegisterPackageHandler(const std::string &program)
+{
+    SetRegistryString(HKEY_CLASSES_ROOT, ".msu", NULL, "TollgateTest.Package");
+    std::string command = "\"" + program + "\" \"%1\" %*";
+    SetRegistryString(HKEY_CLASSES_ROOT, "TollgateTest.Package\\shell\\open\\command", NULL,
+                      command.c_str());
+}
+
+void UnregisterPackageHandler(void)
+{
+    DeleteRegistryTree(HKEY_CLASSES_ROOT, ".msu");
+    DeleteRegistryTree(HKEY_CLASSES_ROOT, "TollgateTest.Package");
+}
+
+enum { MESSAGE_TEXT_ID = 0xFFFF, MESSAGE_ICON_ID = 0x0440 };
+
+MessageBoxWatcher::MessageBoxWatcher(DWORD process)
+    : processId(process ? process : GetCurrentProcessId()), stop(0), thread(NULL)
+{
+    InitializeCriticalSection(&lock);
+    thread = CreateThread(NULL, 0, Run, this, 0, NULL);
+}
+
+MessageBoxWatcher::~MessageBoxWatcher()
+{
+    Stop();
+    DeleteCriticalSection(&lock);
+}
+
+void MessageBoxWatcher::Stop()
+{
+    if (!thread)
+        return;
+    InterlockedExchange(&stop, 1);
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    thread = NULL;
+}
+
+std::vector<SeenMessage> MessageBoxWatcher::Seen()
+{
+    EnterCriticalSection(&lock);
+    std::vector<SeenMessage> copy = seen;
+    LeaveCriticalSection(&lock);
+    return copy;
+}
+
+std::vector<std::string> MessageBoxWatcher::Texts()
+{
+    std::vector<std::string> texts;
+    for (const SeenMessage &message : Seen())
+        texts.push_back(message.text);
+    return texts;
+}
+
+static std::string WindowText(HWND window)
+{
+    char text[2048] = "";
+    DWORD_PTR ignored = 0;
+    if (window)
+        SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_ABORTIFHUNG, 2000,
+                            &ignored);
+    text[sizeof text - 1] = '\0';
+    return text;
+}
+
+BOOL CALLBACK MessageBoxWatcher::Visit(HWND window, LPARAM selfPointer)
+{
+    MessageBoxWatcher *self = (MessageBoxWatcher *)selfPointer;
+    char className[16];
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != self->processId || !IsWindowVisible(window)
+        || !GetClassNameA(window, className, sizeof className) || strcmp(className, "#32770") != 0)
+        return TRUE;
+    HWND text = GetDlgItem(window, MESSAGE_TEXT_ID);
+    if (!text)
+        return TRUE;
+    for (HWND done : self->handled)
+        if (done == window)
+            return TRUE;
+    SeenMessage message;
+    message.caption = WindowText(window);
+    message.text = WindowText(text);
+    message.owned = GetWindow(window, GW_OWNER) != NULL;
+    // The icon control is always there; it holds an icon only when the box asked for one.
+    HWND icon = GetDlgItem(window, MESSAGE_ICON_ID);
+    DWORD_PTR iconHandle = 0;
+    if (icon)
+        SendMessageTimeoutA(icon, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, 2000, &iconHandle);
+    message.icon = iconHandle != 0;
+    HWND ok = GetDlgItem(window, IDOK), cancel = GetDlgItem(window, IDCANCEL);
+    message.ok = ok && IsWindowVisible(ok);
+    message.cancel = cancel && IsWindowVisible(cancel);
+    EnterCriticalSection(&self->lock);
+    self->handled.push_back(window);
+    self->seen.push_back(message);
+    LeaveCriticalSection(&self->lock);
+    PostMessageA(window, WM_COMMAND, IDOK, 0);
+    return TRUE;
+}
+
+DWORD WINAPI MessageBoxWatcher::Run(void *selfPointer)
+{
+    MessageBoxWatcher *self = (MessageBoxWatcher *)selfPointer;
+    while (!self->stop) {
+        EnumWindows(Visit, (LPARAM)self);
+        Sleep(10);
+    }
+    return 0;
+}
