@@ -9,6 +9,6 @@ add_dependencies(win_tollgate_tests setupstub vtuner)
 
 if(WINE_TESTS)
   foreach(suite Settings Messages FurtherApps Packages)
-    house_test(win.tollgate.${suite} win_tollgate_tests --gtest_filter=${suite}.*:${suite}/*)
+    house_test(win.tollgate.${suite} win_tollgate_tests --gtest_filter=${suite}.*:*/${suite}.*)
   endforeach()
 endif()

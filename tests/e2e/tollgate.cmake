@@ -1,0 +1,17 @@
+# End-to-end: Setup.exe started from a test medium as the medium's autorun would, seen
+# only from outside (the stand-ins' records, message boxes, the registry, the device).
+house_test(tollgate.imports ${CMAKE_SOURCE_DIR}/tests/check-imports.sh ${CMAKE_OBJDUMP}
+  $<TARGET_FILE:Setup>)
+
+file(GLOB E2E_TOLLGATE_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_e2e_*.cpp)
+add_executable(e2e_tollgate ${E2E_TOLLGATE_SOURCES} ${CMAKE_SOURCE_DIR}/tests/win/tollgate_support.cpp)
+house_target(e2e_tollgate)
+target_include_directories(e2e_tollgate PRIVATE ${CMAKE_SOURCE_DIR}/tests/win ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(e2e_tollgate PRIVATE vtuner_control gtest_main)
+add_dependencies(e2e_tollgate Setup setupstub vtuner tuner)
+
+if(WINE_TESTS)
+  foreach(suite Classes Media BadInput)
+    house_test(e2e.tollgate.${suite} e2e_tollgate --gtest_filter=${suite}.*:*/${suite}.*)
+  endforeach()
+endif()
