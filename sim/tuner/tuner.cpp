@@ -2,17 +2,60 @@
 //   tuner plug                       the stick kestrel looks for ("AF9015 BDA Filter", slot 0)
 //   tuner plug SLOT tuner|video|receiver NAME [--prop]
 //   tuner unplug SLOT|all
+//   tuner device SLOT                 the emulated I2C device: register 8 and the counters
+//   tuner device SLOT byte VALUE      sets register 8
+//   tuner device SLOT faults LIST     LIST: none or not-ready,select,read,write
 #include <windows.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
 #include "tuner_control.h"
+#include "tuner_device.h"
 
 static int Usage(void)
 {
-    fprintf(stderr, "usage: tuner plug [SLOT tuner|video|receiver NAME [--prop]] | unplug SLOT|all\n");
+    fprintf(stderr, "usage: tuner plug [SLOT tuner|video|receiver NAME [--prop]] | unplug SLOT|all\n"
+                    "       tuner device SLOT [byte VALUE | faults none|not-ready,select,read,write]\n");
     return 2;
+}
+
+static int ParseFaults(const char *text, DWORD *faults)
+{
+    static const struct { const char *name; DWORD fault; } names[] = {
+        { "not-ready", TUNER_FAULT_NOT_READY }, { "select", TUNER_FAULT_SELECT },
+        { "read", TUNER_FAULT_READ }, { "write", TUNER_FAULT_WRITE },
+    };
+    *faults = 0;
+    if (strcmp(text, "none") == 0)
+        return 1;
+    char list[128];
+    snprintf(list, sizeof list, "%s", text);
+    for (char *name = strtok(list, ","); name; name = strtok(NULL, ",")) {
+        size_t n = 0;
+        while (n < sizeof names / sizeof names[0] && strcmp(names[n].name, name) != 0)
+            ++n;
+        if (n == sizeof names / sizeof names[0])
+            return 0;
+        *faults |= names[n].fault;
+    }
+    return 1;
+}
+
+static int Device(int slot, int argc, char **argv)
+{
+    if (argc == 0) {
+        printf("byte=0x%02lX reads=%lu writes=%lu cancels=%lu\n", TunerGetRegister(slot, 8),
+               TunerGetCounter(slot, "I2CReads"), TunerGetCounter(slot, "I2CWrites"),
+               TunerGetCounter(slot, "I2CCancels"));
+        return 0;
+    }
+    if (argc == 2 && strcmp(argv[0], "byte") == 0)
+        return TunerSetRegister(slot, 8, strtoul(argv[1], NULL, 0)) ? 0 : 1;
+    DWORD faults = 0;
+    if (argc == 2 && strcmp(argv[0], "faults") == 0 && ParseFaults(argv[1], &faults))
+        return TunerSetFaults(slot, faults) ? 0 : 1;
+    return Usage();
 }
 
 static int ParseSlot(const char *text, int *slot)
@@ -50,6 +93,11 @@ int main(int argc, char **argv)
             return 1;
         }
         return 0;
+    }
+    if (strcmp(argv[1], "device") == 0 && argc >= 3) {
+        if (!ParseSlot(argv[2], &slot))
+            return Usage();
+        return Device(slot, argc - 3, argv + 3);
     }
     if (strcmp(argv[1], "unplug") == 0 && argc == 3) {
         if (strcmp(argv[2], "all") == 0)

@@ -5,6 +5,8 @@
 #include <dshow.h>
 
 #include "tuner_control.h"
+#include "tuner_device.h"
+#include "tuner_settings.h"
 
 static volatile LONG serverLocks = 0;
 static volatile LONG liveObjects = 0;
@@ -16,6 +18,70 @@ static int SlotOf(REFCLSID clsid)
             return slot;
     return -1;
 }
+
+// The tuner driver's property interface, as the launcher knows it: IUnknown, one method
+// it never calls, then Set and Get of a 32-bit property id with a buffer.
+static const IID IID_IDeviceCustomProperty = {
+    0x846A4C4E, 0x76D8, 0x42EC, { 0xA3, 0x33, 0x12, 0x1F, 0x36, 0x5A, 0x4D, 0xA8 }
+};
+
+struct IDeviceCustomProperty : public IUnknown {
+    virtual HRESULT STDMETHODCALLTYPE Reserved(void) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Set(ULONG propertyId, void *buffer) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Get(ULONG propertyId, void *buffer) = 0;
+};
+
+// A tear-off of the filter: its identity and other interfaces are the filter's.
+class TunerProperty : public IDeviceCustomProperty {
+public:
+    TunerProperty(IBaseFilter *filter, int slot) : references(1), owner(filter)
+    {
+        owner->AddRef();
+        session.slot = slot;
+        session.selected = 0;
+        session.header = 0;
+        InterlockedIncrement(&liveObjects);
+    }
+    virtual ~TunerProperty()
+    {
+        owner->Release();
+        InterlockedDecrement(&liveObjects);
+    }
+
+    STDMETHODIMP QueryInterface(REFIID iid, void **object) override
+    {
+        if (!object)
+            return E_POINTER;
+        if (IsEqualIID(iid, IID_IDeviceCustomProperty)) {
+            *object = static_cast<IDeviceCustomProperty *>(this);
+            AddRef();
+            return S_OK;
+        }
+        return owner->QueryInterface(iid, object);
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return (ULONG)InterlockedIncrement(&references); }
+    STDMETHODIMP_(ULONG) Release() override
+    {
+        LONG left = InterlockedDecrement(&references);
+        if (left == 0)
+            delete this;
+        return (ULONG)left;
+    }
+    STDMETHODIMP Reserved() override { return E_NOTIMPL; }
+    STDMETHODIMP Set(ULONG propertyId, void *buffer) override
+    {
+        return TunerPropertySet(&session, propertyId, buffer);
+    }
+    STDMETHODIMP Get(ULONG propertyId, void *buffer) override
+    {
+        return TunerPropertyGet(&session, propertyId, buffer);
+    }
+
+private:
+    volatile LONG references;
+    IBaseFilter *owner;
+    TunerI2CSession session;
+};
 
 class TunerFilter : public IBaseFilter {
 public:
@@ -36,6 +102,11 @@ public:
             || IsEqualIID(iid, IID_IMediaFilter) || IsEqualIID(iid, IID_IBaseFilter)) {
             *object = static_cast<IBaseFilter *>(this);
             AddRef();
+            return S_OK;
+        }
+        // Plugged with the property interface or without it.
+        if (IsEqualIID(iid, IID_IDeviceCustomProperty) && TunerGetSlotValue(slot, "Property", 0)) {
+            *object = static_cast<IDeviceCustomProperty *>(new TunerProperty(this, slot));
             return S_OK;
         }
         *object = NULL;

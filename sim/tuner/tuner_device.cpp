@@ -1,0 +1,141 @@
+// Emulated I2C device of the virtual tuner, as the launcher's property calls reach it.
+#include "tuner_device.h"
+
+#include <stdio.h>
+
+#include "tuner_settings.h"
+
+enum {
+    PROP_I2C_HEADER = 0x1007,
+    PROP_I2C_DATA = 0x1008,
+    PROP_I2C_SELECT = 0x100B,
+    PROP_I2C_STATUS = 0x1013,
+    PROP_I2C_READY = 0x1014,
+    PROP_OPEN_FIRST = 0x1027,
+    PROP_OPEN_SECOND = 0x1028
+};
+
+static void RegisterName(int registerIndex, char *name, size_t size)
+{
+    snprintf(name, size, "I2CRegister%d", registerIndex & 0xFF);
+}
+
+int TunerSetRegister(int slot, int registerIndex, DWORD value)
+{
+    char name[32];
+    RegisterName(registerIndex, name, sizeof name);
+    return TunerSetSlotValue(slot, name, value & 0xFF);
+}
+
+DWORD TunerGetRegister(int slot, int registerIndex)
+{
+    char name[32];
+    RegisterName(registerIndex, name, sizeof name);
+    return TunerGetSlotValue(slot, name, TUNER_I2C_DEFAULT_BYTE);
+}
+
+int TunerSetFaults(int slot, DWORD faults)
+{
+    return TunerSetSlotValue(slot, "I2CFaults", faults);
+}
+
+DWORD TunerGetCounter(int slot, const char *name)
+{
+    return TunerGetSlotValue(slot, name, 0);
+}
+
+int TunerResetCounters(int slot)
+{
+    return TunerSetSlotValue(slot, "I2CReads", 0) && TunerSetSlotValue(slot, "I2CWrites", 0)
+           && TunerSetSlotValue(slot, "I2CCancels", 0);
+}
+
+static void Count(int slot, const char *name)
+{
+    TunerSetSlotValue(slot, name, TunerGetCounter(slot, name) + 1);
+}
+
+static int HasFault(const TunerI2CSession *session, DWORD fault)
+{
+    return (TunerGetSlotValue(session->slot, "I2CFaults", 0) & fault) != 0;
+}
+
+// Header bytes, lowest first: count, register, address, 0x01. Only one-byte transfers to
+// the device that exists are accepted.
+static int HeaderIsValid(DWORD header)
+{
+    return (header & 0xFF) == 1 && ((header >> 16) & 0xFF) == TUNER_I2C_ADDRESS
+           && (header >> 24) == 0x01;
+}
+
+HRESULT TunerPropertySet(TunerI2CSession *session, ULONG propertyId, void *buffer)
+{
+    if (!buffer)
+        return E_POINTER;
+    DWORD value = *(DWORD *)buffer;
+    switch (propertyId) {
+    case PROP_I2C_SELECT:
+        if (HasFault(session, TUNER_FAULT_SELECT))
+            return E_FAIL;
+        session->selected = value;
+        return S_OK;
+    case PROP_I2C_HEADER:
+        if (value == 0) {
+            session->header = 0;
+            Count(session->slot, "I2CCancels");
+            return S_OK;
+        }
+        if (!HeaderIsValid(value))
+            return E_INVALIDARG;
+        session->header = value;
+        return S_OK;
+    case PROP_I2C_DATA: {
+        DWORD header = session->header;
+        if (header == 0)
+            return E_UNEXPECTED;
+        if (HasFault(session, TUNER_FAULT_WRITE))
+            return E_FAIL;
+        session->header = 0;
+        TunerSetRegister(session->slot, (int)((header >> 8) & 0xFF), value & 0xFF);
+        Count(session->slot, "I2CWrites");
+        return S_OK;
+    }
+    default:
+        return E_NOTIMPL;
+    }
+}
+
+HRESULT TunerPropertyGet(TunerI2CSession *session, ULONG propertyId, void *buffer)
+{
+    if (!buffer)
+        return E_POINTER;
+    DWORD *value = (DWORD *)buffer;
+    switch (propertyId) {
+    case PROP_I2C_READY:
+        *value = (session->selected == TUNER_I2C_ADDRESS && !HasFault(session, TUNER_FAULT_NOT_READY))
+                     ? 1 : 0;
+        return S_OK;
+    case PROP_I2C_STATUS:
+        *value = 0;
+        return S_OK;
+    case PROP_I2C_DATA: {
+        DWORD header = session->header;
+        if (header == 0)
+            return E_UNEXPECTED;
+        if (HasFault(session, TUNER_FAULT_READ))
+            return E_FAIL;
+        session->header = 0;
+        *value = TunerGetRegister(session->slot, (int)((header >> 8) & 0xFF));
+        Count(session->slot, "I2CReads");
+        return S_OK;
+    }
+    case PROP_OPEN_FIRST:
+        *value = 0x00010000;
+        return S_OK;
+    case PROP_OPEN_SECOND:
+        *value = 0x000000C0;
+        return S_OK;
+    default:
+        return E_NOTIMPL;
+    }
+}
