@@ -11,7 +11,7 @@ target_link_libraries(e2e_tollgate PRIVATE vtuner_control gtest_main)
 add_dependencies(e2e_tollgate Setup setupstub vtuner tuner)
 
 if(WINE_TESTS)
-  foreach(suite Classes Media BadInput)
+  foreach(suite Classes Media BadInput DeviceByte)
     house_test(e2e.tollgate.${suite} e2e_tollgate --gtest_filter=${suite}.*:*/${suite}.*)
   endforeach()
 endif()
