@@ -15,3 +15,8 @@ if(WINE_TESTS)
     house_test(e2e.tollgate.${suite} e2e_tollgate --gtest_filter=${suite}.*:*/${suite}.*)
   endforeach()
 endif()
+
+# Message boxes of a launcher run, for the demonstration.
+add_executable(launcherwatch launcherwatch.cpp ${CMAKE_SOURCE_DIR}/tests/win/tollgate_support.cpp)
+house_target(launcherwatch)
+target_include_directories(launcherwatch PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)

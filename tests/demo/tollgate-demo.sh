@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# The launcher's demonstration: Setup.exe on an installation medium, run on an XP-class
+# and then on a Vista-class Windows (each a Wine prefix of its own), with the virtual tuner
+# plugged in. Told in plain words from what can be seen from outside the program.
+#   tollgate-demo.sh BUILD_FOLDER
+set -u
+build=$1
+here=$(cd "$(dirname "$0")/../.." && pwd)
+. "$here/tests/wine-env.sh"
+bin=$build/x86_64/bin
+wine=/usr/lib/wine/wine64
+
+trap wine_env_down EXIT
+trap 'exit 130' INT TERM
+
+win() { "$wine" "$@" 2>/dev/null | tr -d '\r'; }
+medium_win='C:\Tuner CD'
+record_win='C:\stand-in-record.txt'
+
+# The medium: Setup.exe, Setting.ini, a driver setup per Windows class, one more program.
+lay_out_medium() {
+  local medium=$WINEPREFIX/drive_c/Tuner\ CD
+  mkdir -p "$medium/XP_x86" "$medium/Vista_x64" "$medium/Extras"
+  cp "$bin/Setup.exe" "$medium/"
+  cp "$bin/setupstub.exe" "$medium/XP_x86/SetupDrv.exe"
+  cp "$bin/setupstub.exe" "$medium/Vista_x64/SetupDrv.exe"
+  cp "$bin/setupstub.exe" "$medium/Extras/Player Setup.exe"
+  # What each stand-in does: the driver setups take a moment and report success where a
+  # 32-bit setup program writes it.
+  printf '[stub]\r\nWaitMs=1500\r\nFinishInstall=dword:1\r\n' >"$medium/XP_x86/SetupDrv.exe.plan"
+  printf '[stub]\r\nWaitMs=1500\r\nFinishInstall=dword:1\r\nFinishKey=SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\r\n' \
+    >"$medium/Vista_x64/SetupDrv.exe.plan"
+  printf '[stub]\r\nWaitMs=500\r\n' >"$medium/Extras/Player Setup.exe.plan"
+  printf '%s\r\n' '[Const]' 'Setup=Tuner Driver Setup' 'EnableAudioClass=1' 'CheckFinishInstall=1' \
+    'AnotherAPNum=1' 'AnotherAPXPx86Exe0=Extras\Player Setup.exe' \
+    'AnotherAPVistax64Exe0=Extras\Player Setup.exe' 'LaunchAnotherAPParam=/silent' >"$medium/Setting.ini"
+}
+
+device_byte() { win "$bin/tuner.exe" device 1 | sed -n 's/^byte=\(0x[0-9A-F]*\).*/\1/p'; }
+
+# Plain words from the stand-ins' record: who started, from where, with what command line.
+tell_record() {
+  local record=$WINEPREFIX/drive_c/stand-in-record.txt
+  [ -f "$record" ] || { echo "   No program of the medium was started."; return; }
+  tr -d '\r' <"$record" | awk -F'\t' '
+    $1 == "start" { exe = ""; cmd = "";
+      for (i = 2; i <= NF; i++) { split($i, kv, "="); k = kv[1]; v = substr($i, length(k) + 2);
+        if (k == "exe") exe = v; if (k == "cmd") cmd = v; if (k == "pid") pid = v }
+      name[pid] = exe; printf "   started: %s\n            command line: %s\n", exe, cmd }
+    $1 == "end" { split($2, kv, "="); printf "   ended:   %s\n", name[kv[2]] }'
+}
+
+run_class() {  # run_class TITLE WINE_VERSION X64(yes|no) BYTE_BEFORE
+  local title=$1 version=$2 x64=$3 before=$4
+  wine_env_up "$build/wine/template64" || exit 2
+  export SETUPSTUB_LOG=$record_win
+  lay_out_medium
+  win reg add 'HKCU\Software\Wine\AppDefaults\Setup.exe' /v Version /d "$version" /f >/dev/null
+  if [ "$x64" = no ]; then
+    # A 32-bit Windows has no separate folder for 32-bit programs.
+    win reg delete 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion' /v 'ProgramFilesDir (x86)' /f >/dev/null
+  fi
+  win "$bin/tuner.exe" plug 1 video "USB Alder Device" --prop
+  win "$bin/tuner.exe" device 1 byte "$before"
+  echo "== $title =="
+  echo "Wine reports Windows version '$version' to Setup.exe; 64-bit: $x64."
+  echo "The medium is '$medium_win' (a folder with a blank in its name). Its Setting.ini:"
+  tr -d '\r' <"$WINEPREFIX/drive_c/Tuner CD/Setting.ini" | sed 's/^/     /'
+  echo "The virtual tuner \"USB Alder Device\" is plugged in; its configuration byte is $(device_byte)."
+  echo "Starting '$medium_win\\Setup.exe' as the medium's autorun would..."
+  win "$bin/launcherwatch.exe" "$medium_win\\Setup.exe" | sed 's/^/   /'
+  echo "What the medium's programs recorded, in order:"
+  tell_record
+  echo "The configuration byte is now $(device_byte) (was $before)."
+  wine_env_down
+  echo
+}
+
+echo "== tollgate: the driver-setup launcher (Setup.exe) =="
+echo "Setup.exe reads Setting.ini beside itself, sorts Windows into the XP or Vista class and"
+echo "32 or 64 bits, runs that class's driver setup and waits for it, sets the tuner's"
+echo "configuration byte for the class (0xD0 for XP, 0x50 for Vista) and asks for a re-plug"
+echo "if it changed, then runs the further programs once the driver setup reported success."
+echo "Stand-ins: every program on the medium is a recorder that notes how it was started."
+echo
+run_class "1. XP class, 32-bit" winxp no 0x50
+run_class "2. Vista class, 64-bit" vista yes 0xD0
+echo "In both runs the class's own driver setup ran from its folder on the medium, the"
+echo "further program ran only after it had ended, and the re-plug message came because"
+echo "the byte had the other class's value."
