@@ -19,6 +19,7 @@
 #include "stick_plug.h"
 #include "stick_state.h"
 #include "tuner_control.h"
+#include "win_support.h"
 
 static double frequency;
 
@@ -56,14 +57,6 @@ static void QueueKey(BYTE code)
     memcpy(event.report, report, 8);
     state->count++;
     UnlockStick(state);
-}
-
-static std::string Folder()
-{
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(NULL, path, MAX_PATH);
-    std::string folder(path, length < MAX_PATH ? length : 0);
-    return folder.substr(0, folder.find_last_of('\\') + 1);
 }
 
 static void Row(const char *what, double value, const char *unit, const char *target, bool met)
@@ -143,19 +136,11 @@ static int BenchProgram(int presses, int idleSeconds)
 {
     TunerUnplugAll();
     PlugStick();
-    std::string program = Folder() + "kestrel.exe";
-    std::string commandLine = "\"" + program + "\"";
-    std::vector<char> buffer(commandLine.begin(), commandLine.end());
-    buffer.push_back('\0');
-    STARTUPINFOA startup;
-    ZeroMemory(&startup, sizeof startup);
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process;
-    if (!CreateProcessA(program.c_str(), buffer.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process)) {
+    HANDLE kestrel = StartProgram("kestrel.exe", "");
+    if (!kestrel) {
         printf("cannot start kestrel.exe\n");
         return 1;
     }
-    CloseHandle(process.hThread);
     StickState *state = OpenStickState();
     double deadline = NowMs() + 10000;
     while (state->getIrCalls < 3 && NowMs() < deadline)
@@ -201,14 +186,8 @@ static int BenchProgram(int presses, int idleSeconds)
     PROCESS_MEMORY_COUNTERS memory;
     ZeroMemory(&memory, sizeof memory);
     memory.cb = sizeof memory;
-    GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
-
-    HWND window = FindWindowA("Remote Control", NULL);
-    if (window)
-        PostMessageA(window, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0)
-        TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hProcess);
+    GetProcessMemoryInfo(kestrel, &memory, sizeof memory);
+    EndKestrel(kestrel);
 
     Row("peak private memory (PeakPagefileUsage)", (double)memory.PeakPagefileUsage / 1048576.0, "MiB", "", true);
     return 0;

@@ -15,14 +15,7 @@ protected:
     }
     void TearDown() override
     {
-        if (kestrel) {
-            HWND window = FindWindowA("Remote Control", NULL);
-            if (window)
-                PostMessageA(window, WM_CLOSE, 0, 0);
-            if (WaitForSingleObject(kestrel, 5000) != WAIT_OBJECT_0)
-                TerminateProcess(kestrel, 99);
-            CloseHandle(kestrel);
-        }
+        EndKestrel(kestrel);
         TunerUnplugAll();
     }
     void StartKestrel()

@@ -11,8 +11,8 @@
 #include "tuner_control.h"
 #include "win_support.h"
 
-// Starts a Linux program of the host (Wine starts Unix binaries too). Its process handle
-// cannot be waited for, so callers wait for its effect instead.
+// Starts a Linux program of the host (Wine starts Unix binaries too). There is no process
+// handle to wait for, so callers wait for its effect instead.
 static bool RunHost(const std::string &commandLine)
 {
     std::vector<char> buffer(commandLine.begin(), commandLine.end());
@@ -21,12 +21,11 @@ static bool RunHost(const std::string &commandLine)
     ZeroMemory(&startup, sizeof startup);
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process;
+    // Wine reports success for a Unix program but gives no handles for it.
     if (!CreateProcessA(NULL, buffer.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process)) {
         fprintf(stderr, "cannot start %s: error %lu\n", commandLine.c_str(), GetLastError());
         return false;
     }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     return true;
 }
 
@@ -75,14 +74,7 @@ protected:
     }
     void TearDown() override
     {
-        if (kestrel) {
-            HWND window = FindWindowA("Remote Control", NULL);
-            if (window)
-                PostMessageA(window, WM_CLOSE, 0, 0);
-            if (WaitForSingleObject(kestrel, 5000) != WAIT_OBJECT_0)
-                TerminateProcess(kestrel, 99);
-            CloseHandle(kestrel);
-        }
+        EndKestrel(kestrel);
         TunerUnplugAll();
     }
     static void Remote(const char *arguments)
@@ -108,14 +100,8 @@ TEST_F(RemoteAndTray, HeldKeyMovesThePointerSlowThenFaster)
 
 TEST_F(RemoteAndTray, RemoteClicksWhereThePointerIs)
 {
-    WNDCLASSA registration;
-    ZeroMemory(&registration, sizeof registration);
-    registration.lpfnWndProc = RecordClicks;
-    registration.hInstance = GetModuleHandleA(NULL);
-    registration.lpszClassName = "ClickTarget";
-    RegisterClassA(&registration);
-    HWND target = CreateWindowExA(WS_EX_TOPMOST, "ClickTarget", "click target", WS_POPUP | WS_VISIBLE,
-                                  200, 200, 200, 200, NULL, NULL, GetModuleHandleA(NULL), NULL);
+    HWND target = OpenTestWindow("ClickTarget", "click target", RecordClicks, WS_POPUP | WS_VISIBLE,
+                                 WS_EX_TOPMOST, 200, 200, 200, 200);
     ASSERT_TRUE(target != NULL);
     PumpFor(200);
     clicks.clear();

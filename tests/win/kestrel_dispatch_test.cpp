@@ -24,19 +24,6 @@ static LRESULT CALLBACK RecordKeys(HWND window, UINT message, WPARAM wParam, LPA
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-// A top-level window with a given class and title, posing as a TV application.
-static HWND OpenAppWindow(const char *windowClass, const char *title)
-{
-    WNDCLASSA registration;
-    ZeroMemory(&registration, sizeof registration);
-    registration.lpfnWndProc = DefWindowProcA;
-    registration.hInstance = GetModuleHandleA(NULL);
-    registration.lpszClassName = windowClass;
-    RegisterClassA(&registration);
-    return CreateWindowExA(0, windowClass, title, WS_OVERLAPPED, 0, 0, 10, 10, NULL, NULL,
-                           GetModuleHandleA(NULL), NULL);
-}
-
 static POINT Cursor()
 {
     POINT at;
@@ -68,7 +55,7 @@ protected:
     }
     HWND App(const char *windowClass, const char *title)
     {
-        HWND window = OpenAppWindow(windowClass, title);
+        HWND window = OpenTestWindow(windowClass, title);
         windows.push_back(window);
         return window;
     }
@@ -76,14 +63,7 @@ protected:
 
 TEST_F(Dispatch, OpenConfirmationGetsEnterForPowerAndEscapeForTheRest)
 {
-    WNDCLASSA registration;
-    ZeroMemory(&registration, sizeof registration);
-    registration.lpfnWndProc = RecordKeys;
-    registration.hInstance = GetModuleHandleA(NULL);
-    registration.lpszClassName = "ConfirmationProbe";
-    RegisterClassA(&registration);
-    HWND confirmation = CreateWindowExA(0, "ConfirmationProbe", "Remote Control - Shut Down",
-                                        WS_POPUP, 0, 0, 10, 10, NULL, NULL, GetModuleHandleA(NULL), NULL);
+    HWND confirmation = OpenTestWindow("ConfirmationProbe", "Remote Control - Shut Down", RecordKeys, WS_POPUP);
     windows.push_back(confirmation);
     App("XPERT_TVR", "XpertTVR");
     tvApps[APP_XPERTTVR].active = 1;

@@ -123,14 +123,7 @@ TEST_F(Tray, RunningDefaultApplicationIsChecked)
 {
     defaultTvApp = APP_RARARURI;
     tvApps[APP_RARARURI].installed = 1;
-    WNDCLASSA registration;
-    ZeroMemory(&registration, sizeof registration);
-    registration.lpfnWndProc = DefWindowProcA;
-    registration.hInstance = GetModuleHandleA(NULL);
-    registration.lpszClassName = "VUZEVA_DVBT";
-    RegisterClassA(&registration);
-    appWindow = CreateWindowExA(0, "VUZEVA_DVBT", "RAR-A RURI", WS_OVERLAPPED, 0, 0, 10, 10,
-                                NULL, NULL, GetModuleHandleA(NULL), NULL);
+    appWindow = OpenTestWindow("VUZEVA_DVBT", "RAR-A RURI");
     HMENU menu = BuildTrayMenu();
     std::vector<MenuItem> items = ReadMenu(menu);
     DestroyMenu(menu);

@@ -43,21 +43,51 @@ void ResetStick(void)
     UnlockStick(state);
 }
 
-HANDLE StartProgram(const std::string &program, const std::string &arguments)
+HWND OpenTestWindow(const char *windowClass, const char *title, WNDPROC procedure, DWORD style,
+                    DWORD extendedStyle, int x, int y, int width, int height)
 {
-    std::string path = ModuleFolder() + program;
-    std::string commandLine = "\"" + path + "\"" + (arguments.empty() ? "" : " " + arguments);
+    WNDCLASSA registration;
+    ZeroMemory(&registration, sizeof registration);
+    registration.lpfnWndProc = procedure;
+    registration.hInstance = GetModuleHandleA(NULL);
+    registration.lpszClassName = windowClass;
+    RegisterClassA(&registration);
+    return CreateWindowExA(extendedStyle, windowClass, title, style, x, y, width, height, NULL, NULL,
+                           GetModuleHandleA(NULL), NULL);
+}
+
+void EndKestrel(HANDLE &process)
+{
+    if (!process)
+        return;
+    HWND window = FindWindowA("Remote Control", NULL);
+    if (window)
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process, 5000) != WAIT_OBJECT_0)
+        TerminateProcess(process, 99);
+    CloseHandle(process);
+    process = NULL;
+}
+
+HANDLE StartCommandLine(const char *program, const std::string &commandLine, const char *folder)
+{
     std::vector<char> buffer(commandLine.begin(), commandLine.end());
     buffer.push_back('\0');
     STARTUPINFOA startup;
     ZeroMemory(&startup, sizeof startup);
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process;
-    if (!CreateProcessA(path.c_str(), buffer.data(), NULL, NULL, FALSE, 0, NULL,
-                        ModuleFolder().c_str(), &startup, &process))
+    if (!CreateProcessA(program, buffer.data(), NULL, NULL, FALSE, 0, NULL, folder, &startup, &process))
         return NULL;
     CloseHandle(process.hThread);
     return process.hProcess;
+}
+
+HANDLE StartProgram(const std::string &program, const std::string &arguments)
+{
+    std::string path = ModuleFolder() + program;
+    std::string commandLine = "\"" + path + "\"" + (arguments.empty() ? "" : " " + arguments);
+    return StartCommandLine(path.c_str(), commandLine, ModuleFolder().c_str());
 }
 
 int RunProgram(const std::string &program, const std::string &arguments, DWORD timeoutMs)

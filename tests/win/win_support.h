@@ -36,6 +36,17 @@ std::string ModuleFolder(void);
 StickState StickSnapshot(void);
 void ResetStick(void);
 
+// A window of a class of its own (registered on first use), e.g. posing as a TV application.
+HWND OpenTestWindow(const char *windowClass, const char *title, WNDPROC procedure = DefWindowProcA,
+                    DWORD style = WS_OVERLAPPED, DWORD extendedStyle = 0,
+                    int x = 0, int y = 0, int width = 10, int height = 10);
+
+// Closes kestrel's window, waits for the process and ends it if it hangs; clears the handle.
+void EndKestrel(HANDLE &process);
+
+// Starts a command line; program may be NULL to let the command line name it.
+HANDLE StartCommandLine(const char *program, const std::string &commandLine, const char *folder);
+
 // Starts a program of the build folder with arguments; returns its process handle.
 HANDLE StartProgram(const std::string &program, const std::string &arguments);
 // Runs a program of the build folder to its end; returns its exit code, or -1.
