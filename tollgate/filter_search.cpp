@@ -3,6 +3,8 @@
 
 #include <string.h>
 
+#include "device_catalogue.h"
+
 // CLSID_VideoInputDeviceCategory, then KSCATEGORY_BDA_RECEIVER_COMPONENT.
 static const GUID searchedCategories[] = {
     { 0x860BB310, 0x5D01, 0x11D0, { 0xBD, 0x3B, 0x00, 0xA0, 0xC9, 0x11, 0xCE, 0x86 } },
@@ -28,46 +30,18 @@ static const char *const builtInNames[] = {
     "USB Birch Device",
 };
 
-// The friendly name in the ANSI code page; 0 when it cannot be read or does not fit.
-static int ReadFriendlyName(IMoniker *moniker, char name[DS_NAME_SIZE])
-{
-    IPropertyBag *bag = NULL;
-    if (FAILED(moniker->BindToStorage(NULL, NULL, IID_IPropertyBag, (void **)&bag)) || !bag)
-        return 0;
-    int read = 0;
-    VARIANT value;
-    VariantInit(&value);
-    value.vt = VT_BSTR;
-    if (bag->Read(L"FriendlyName", &value, NULL) == S_OK) {
-        if (value.vt == VT_BSTR && value.bstrVal)
-            read = WideCharToMultiByte(CP_ACP, 0, value.bstrVal, -1, name, DS_NAME_SIZE, NULL,
-                                       NULL) != 0;
-        VariantClear(&value);
-    }
-    bag->Release();
-    return read;
-}
-
 IBaseFilter *FindFilterInCategory(const GUID &category, const char *name)
 {
-    ICreateDevEnum *devices = NULL;
-    if (FAILED(CoCreateInstance(CLSID_SystemDeviceEnum, NULL, CLSCTX_INPROC_SERVER,
-                                IID_ICreateDevEnum, (void **)&devices)) || !devices)
-        return NULL;
-    IEnumMoniker *monikers = NULL;
-    HRESULT created = devices->CreateClassEnumerator(category, &monikers, 0);
-    devices->Release();
-    // An empty category answers S_FALSE and gives no enumerator.
-    if (created != S_OK || !monikers)
+    IEnumMoniker *monikers = OpenDeviceCategory(category);
+    if (!monikers)
         return NULL;
 
     size_t prefix = strlen(name);
     IBaseFilter *filter = NULL;
     IMoniker *moniker = NULL;
-    monikers->Reset();
     while (!filter && monikers->Next(1, &moniker, NULL) == S_OK) {
         char friendlyName[DS_NAME_SIZE];
-        if (ReadFriendlyName(moniker, friendlyName) && strncmp(friendlyName, name, prefix) == 0
+        if (ReadFriendlyName(moniker, friendlyName, DS_NAME_SIZE) && strncmp(friendlyName, name, prefix) == 0
             && FAILED(moniker->BindToObject(NULL, NULL, IID_IBaseFilter, (void **)&filter)))
             filter = NULL;
         moniker->Release();

@@ -15,8 +15,6 @@ extern const GUID captureFilterCategory;
 int IsReceiverPresent(void);
 void ReleaseReceiverCheck(void);
 IBaseFilter *FindCaptureFilter(const char *friendlyName, const GUID &category);
-// Compares a converted friendly name with the wanted one; names over 79 bytes never match.
-int FriendlyNameMatches(const wchar_t *friendlyName, const char *wanted);
 
 void CALLBACK RetryReceiver(HWND window, UINT message, UINT_PTR timerId, DWORD time);
 void CALLBACK WatchLaunchedApp(HWND window, UINT message, UINT_PTR timerId, DWORD time);
