@@ -25,7 +25,7 @@ static void AppendRecord(const char *line)
     if (length == 0 || length >= sizeof logPath)
         snprintf(logPath, sizeof logPath, "%s.log", modulePath);
     // Several stand-ins may append to one record; a whole line goes in one write.
-    for (int attempt = 0; attempt < 200; ++attempt) {
+    for (int attempt = 0; attempt < 500; ++attempt) {
         HANDLE file = CreateFileA(logPath, FILE_APPEND_DATA, FILE_SHARE_READ, NULL, OPEN_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, NULL);
         if (file != INVALID_HANDLE_VALUE) {
