@@ -1,19 +1,12 @@
-// Emulated I2C device of the virtual tuner, as the launcher's property calls reach it.
+// Emulated I2C device of the virtual tuner, as the property calls reach it. Registers,
+// faults and counters live in the slot's registry key so that they outlast the process
+// that made the calls and a test in another process can set and read them.
 #include "tuner_device.h"
 
 #include <stdio.h>
 
+#include "tuner_property.h"
 #include "tuner_settings.h"
-
-enum {
-    PROP_I2C_HEADER = 0x1007,
-    PROP_I2C_DATA = 0x1008,
-    PROP_I2C_SELECT = 0x100B,
-    PROP_I2C_STATUS = 0x1013,
-    PROP_I2C_READY = 0x1014,
-    PROP_OPEN_FIRST = 0x1027,
-    PROP_OPEN_SECOND = 0x1028
-};
 
 static void RegisterName(int registerIndex, char *name, size_t size)
 {
@@ -31,12 +24,17 @@ DWORD TunerGetRegister(int slot, int registerIndex)
 {
     char name[32];
     RegisterName(registerIndex, name, sizeof name);
-    return TunerGetSlotValue(slot, name, TUNER_I2C_DEFAULT_BYTE);
+    return TunerGetSlotValue(slot, name, TUNER_I2C_DEFAULT_BYTE) & 0xFF;
 }
 
 int TunerSetFaults(int slot, DWORD faults)
 {
     return TunerSetSlotValue(slot, "I2CFaults", faults);
+}
+
+DWORD TunerGetFaults(int slot)
+{
+    return TunerGetSlotValue(slot, "I2CFaults", 0);
 }
 
 DWORD TunerGetCounter(int slot, const char *name)
@@ -47,7 +45,7 @@ DWORD TunerGetCounter(int slot, const char *name)
 int TunerResetCounters(int slot)
 {
     return TunerSetSlotValue(slot, "I2CReads", 0) && TunerSetSlotValue(slot, "I2CWrites", 0)
-           && TunerSetSlotValue(slot, "I2CCancels", 0);
+           && TunerSetSlotValue(slot, "I2CCancels", 0) && TunerSetSlotValue(slot, "I2CLastWrite", 0);
 }
 
 static void Count(int slot, const char *name)
@@ -57,11 +55,10 @@ static void Count(int slot, const char *name)
 
 static int HasFault(const TunerI2CSession *session, DWORD fault)
 {
-    return (TunerGetSlotValue(session->slot, "I2CFaults", 0) & fault) != 0;
+    return (TunerGetFaults(session->slot) & fault) != 0;
 }
 
-// Header bytes, lowest first: count, register, address, 0x01. Only one-byte transfers to
-// the device that exists are accepted.
+// Only one-byte transfers to the one device behind the tuner are accepted.
 static int HeaderIsValid(DWORD header)
 {
     return (header & 0xFF) == 1 && ((header >> 16) & 0xFF) == TUNER_I2C_ADDRESS
@@ -74,12 +71,12 @@ HRESULT TunerPropertySet(TunerI2CSession *session, ULONG propertyId, void *buffe
         return E_POINTER;
     DWORD value = *(DWORD *)buffer;
     switch (propertyId) {
-    case PROP_I2C_SELECT:
+    case TUNER_PROP_I2C_SELECT:
         if (HasFault(session, TUNER_FAULT_SELECT))
             return E_FAIL;
         session->selected = value;
         return S_OK;
-    case PROP_I2C_HEADER:
+    case TUNER_PROP_I2C_HEADER:
         if (value == 0) {
             session->header = 0;
             Count(session->slot, "I2CCancels");
@@ -89,7 +86,7 @@ HRESULT TunerPropertySet(TunerI2CSession *session, ULONG propertyId, void *buffe
             return E_INVALIDARG;
         session->header = value;
         return S_OK;
-    case PROP_I2C_DATA: {
+    case TUNER_PROP_I2C_DATA: {
         DWORD header = session->header;
         if (header == 0)
             return E_UNEXPECTED;
@@ -97,6 +94,7 @@ HRESULT TunerPropertySet(TunerI2CSession *session, ULONG propertyId, void *buffe
             return E_FAIL;
         session->header = 0;
         TunerSetRegister(session->slot, (int)((header >> 8) & 0xFF), value & 0xFF);
+        TunerSetSlotValue(session->slot, "I2CLastWrite", value & 0xFF);
         Count(session->slot, "I2CWrites");
         return S_OK;
     }
@@ -111,14 +109,14 @@ HRESULT TunerPropertyGet(TunerI2CSession *session, ULONG propertyId, void *buffe
         return E_POINTER;
     DWORD *value = (DWORD *)buffer;
     switch (propertyId) {
-    case PROP_I2C_READY:
+    case TUNER_PROP_I2C_READY:
         *value = (session->selected == TUNER_I2C_ADDRESS && !HasFault(session, TUNER_FAULT_NOT_READY))
                      ? 1 : 0;
         return S_OK;
-    case PROP_I2C_STATUS:
+    case TUNER_PROP_I2C_STATUS:
         *value = 0;
         return S_OK;
-    case PROP_I2C_DATA: {
+    case TUNER_PROP_I2C_DATA: {
         DWORD header = session->header;
         if (header == 0)
             return E_UNEXPECTED;
@@ -129,10 +127,11 @@ HRESULT TunerPropertyGet(TunerI2CSession *session, ULONG propertyId, void *buffe
         Count(session->slot, "I2CReads");
         return S_OK;
     }
-    case PROP_OPEN_FIRST:
+    // Identification values a driver would report at open; nobody here interprets them.
+    case TUNER_PROP_OPEN_FIRST:
         *value = 0x00010000;
         return S_OK;
-    case PROP_OPEN_SECOND:
+    case TUNER_PROP_OPEN_SECOND:
         *value = 0x000000C0;
         return S_OK;
     default:

@@ -1,10 +1,13 @@
 // Per-slot values of the virtual tuner in the registry.
 #include <stdio.h>
 
+#include "tuner_control.h"
 #include "tuner_settings.h"
 
 static int SlotKeyPath(int slot, char *path, size_t size)
 {
+    if (slot < 0 || slot >= TUNER_SLOT_COUNT)
+        return 0;
     int written = snprintf(path, size, "Software\\VirtualTuner\\Slot%d", slot);
     return written > 0 && (size_t)written < size;
 }

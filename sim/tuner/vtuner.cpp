@@ -6,6 +6,7 @@
 
 #include "tuner_control.h"
 #include "tuner_device.h"
+#include "tuner_property.h"
 #include "tuner_settings.h"
 
 static volatile LONG serverLocks = 0;
@@ -19,20 +20,8 @@ static int SlotOf(REFCLSID clsid)
     return -1;
 }
 
-// The tuner driver's property interface, as the launcher knows it: IUnknown, one method
-// it never calls, then Set and Get of a 32-bit property id with a buffer.
-static const IID IID_IDeviceCustomProperty = {
-    0x846A4C4E, 0x76D8, 0x42EC, { 0xA3, 0x33, 0x12, 0x1F, 0x36, 0x5A, 0x4D, 0xA8 }
-};
-
-struct IDeviceCustomProperty : public IUnknown {
-    virtual HRESULT STDMETHODCALLTYPE Reserved(void) = 0;
-    virtual HRESULT STDMETHODCALLTYPE Set(ULONG propertyId, void *buffer) = 0;
-    virtual HRESULT STDMETHODCALLTYPE Get(ULONG propertyId, void *buffer) = 0;
-};
-
 // A tear-off of the filter: its identity and other interfaces are the filter's.
-class TunerProperty : public IDeviceCustomProperty {
+class TunerProperty : public TunerDeviceCustomProperty {
 public:
     TunerProperty(IBaseFilter *filter, int slot) : references(1), owner(filter)
     {
@@ -52,8 +41,8 @@ public:
     {
         if (!object)
             return E_POINTER;
-        if (IsEqualIID(iid, IID_IDeviceCustomProperty)) {
-            *object = static_cast<IDeviceCustomProperty *>(this);
+        if (IsEqualIID(iid, IID_TunerDeviceCustomProperty)) {
+            *object = static_cast<TunerDeviceCustomProperty *>(this);
             AddRef();
             return S_OK;
         }
@@ -105,8 +94,8 @@ public:
             return S_OK;
         }
         // Plugged with the property interface or without it.
-        if (IsEqualIID(iid, IID_IDeviceCustomProperty) && TunerGetSlotValue(slot, "Property", 0)) {
-            *object = static_cast<IDeviceCustomProperty *>(new TunerProperty(this, slot));
+        if (IsEqualIID(iid, IID_TunerDeviceCustomProperty) && TunerGetSlotValue(slot, "Property", 0)) {
+            *object = static_cast<TunerDeviceCustomProperty *>(new TunerProperty(this, slot));
             return S_OK;
         }
         *object = NULL;
@@ -160,8 +149,15 @@ protected:
 
 class TunerFactory : public IClassFactory {
 public:
-    explicit TunerFactory(int factorySlot) : references(1), slot(factorySlot) {}
-    virtual ~TunerFactory() {}
+    // A factory held by COM keeps the server loaded like any object does.
+    explicit TunerFactory(int factorySlot) : references(1), slot(factorySlot)
+    {
+        InterlockedIncrement(&liveObjects);
+    }
+    virtual ~TunerFactory()
+    {
+        InterlockedDecrement(&liveObjects);
+    }
 
     STDMETHODIMP QueryInterface(REFIID iid, void **object) override
     {
