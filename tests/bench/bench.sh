@@ -43,7 +43,9 @@ hz=$(getconf CLK_TCK)
   esac
 done
 echo
-echo "Where the time goes: every tick asks DirectShow's device enumerator for the tuner category"
-echo "and reads each device's property bag (Wine answers these through registry calls to"
-echo "wineserver); a key that moves the pointer adds nine window searches and SetCursorPos, which"
-echo "Wine turns into a pointer warp on the X server. The latency is bounded by the 100 ms tick."
+echo "Where the time goes: every tick asks DirectShow's device enumerator for the tuner category,"
+echo "reads each device's property bag and binds the filter (Wine answers these with registry"
+echo "calls to wineserver and by loading the filter's server): that is the presence check, the"
+echo "whole of an idle tick. A key that reaches the mouse adds the nine window searches of the"
+echo "detection cascade (each a wineserver round trip) and the pointer's read and move. The"
+echo "latency is bounded by the 100 ms polling period."
