@@ -15,14 +15,8 @@
 // handle to wait for, so callers wait for its effect instead.
 static bool RunHost(const std::string &commandLine)
 {
-    std::vector<char> buffer(commandLine.begin(), commandLine.end());
-    buffer.push_back('\0');
-    STARTUPINFOA startup;
-    ZeroMemory(&startup, sizeof startup);
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION process;
-    // Wine reports success for a Unix program but gives no handles for it.
-    if (!CreateProcessA(NULL, buffer.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process)) {
+    if (!StartCommandLine(NULL, commandLine, NULL, &process)) {
         fprintf(stderr, "cannot start %s: error %lu\n", commandLine.c_str(), GetLastError());
         return false;
     }

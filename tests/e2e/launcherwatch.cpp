@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tollgate_support.h"
+#include "win_support.h"
 
 int main(int argc, char **argv)
 {
@@ -15,17 +16,11 @@ int main(int argc, char **argv)
         return 2;
     }
     std::string commandLine = std::string("\"") + argv[1] + "\"";
-    std::vector<char> writable(commandLine.begin(), commandLine.end());
-    writable.push_back('\0');
-    STARTUPINFOA startup;
-    ZeroMemory(&startup, sizeof startup);
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION process;
-    if (!CreateProcessA(argv[1], writable.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process)) {
+    if (!StartCommandLine(argv[1], commandLine, NULL, &process)) {
         printf("could not start %s (error %lu)\n", argv[1], GetLastError());
         return 1;
     }
-    CloseHandle(process.hThread);
     MessageBoxWatcher watcher(process.dwProcessId);
     DWORD code = (DWORD)-1;
     int ended = WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0;

@@ -4,10 +4,11 @@ house_test(tollgate.imports ${CMAKE_SOURCE_DIR}/tests/check-imports.sh ${CMAKE_O
   $<TARGET_FILE:Setup>)
 
 file(GLOB E2E_TOLLGATE_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_e2e_*.cpp)
-add_executable(e2e_tollgate ${E2E_TOLLGATE_SOURCES} ${CMAKE_SOURCE_DIR}/tests/win/tollgate_support.cpp)
+add_executable(e2e_tollgate ${E2E_TOLLGATE_SOURCES} ${CMAKE_SOURCE_DIR}/tests/win/tollgate_support.cpp
+  ${CMAKE_SOURCE_DIR}/tests/win/win_support.cpp)
 house_target(e2e_tollgate)
 target_include_directories(e2e_tollgate PRIVATE ${CMAKE_SOURCE_DIR}/tests/win ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(e2e_tollgate PRIVATE vtuner_control gtest_main)
+target_link_libraries(e2e_tollgate PRIVATE vtuner_control stick_state gtest_main)
 add_dependencies(e2e_tollgate Setup setupstub vtuner tuner)
 
 if(WINE_TESTS)
@@ -17,6 +18,8 @@ if(WINE_TESTS)
 endif()
 
 # Message boxes of a launcher run, for the demonstration.
-add_executable(launcherwatch launcherwatch.cpp ${CMAKE_SOURCE_DIR}/tests/win/tollgate_support.cpp)
+add_executable(launcherwatch launcherwatch.cpp ${CMAKE_SOURCE_DIR}/tests/win/tollgate_support.cpp
+  ${CMAKE_SOURCE_DIR}/tests/win/win_support.cpp)
 house_target(launcherwatch)
 target_include_directories(launcherwatch PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)
+target_link_libraries(launcherwatch PRIVATE stick_state)

@@ -1,5 +1,6 @@
 // Setup.exe runs for the end-to-end tests.
 #include "tollgate_e2e.h"
+#include "win_support.h"
 
 static const char currentVersionKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 static const char x86FolderValue[] = "ProgramFilesDir (x86)";
@@ -41,16 +42,9 @@ LauncherRun RunLauncher(const Medium &medium, const std::string &launcherName, D
     SetEnvironmentVariableA("SETUPSTUB_LOG", medium.RecordPath().c_str());
     std::string path = medium.Path(launcherName);
     std::string commandLine = "\"" + path + "\"";
-    std::vector<char> writable(commandLine.begin(), commandLine.end());
-    writable.push_back('\0');
-    STARTUPINFOA startup;
-    ZeroMemory(&startup, sizeof startup);
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION process;
-    if (!CreateProcessA(path.c_str(), writable.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup,
-                        &process))
+    if (!StartCommandLine(path.c_str(), commandLine, NULL, &process))
         return run;
-    CloseHandle(process.hThread);
     MessageBoxWatcher watcher(process.dwProcessId);
     if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) {
         run.ended = true;

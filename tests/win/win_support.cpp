@@ -69,25 +69,31 @@ void EndKestrel(HANDLE &process)
     process = NULL;
 }
 
-HANDLE StartCommandLine(const char *program, const std::string &commandLine, const char *folder)
+int StartCommandLine(const char *program, const std::string &commandLine, const char *folder,
+                     PROCESS_INFORMATION *process)
 {
     std::vector<char> buffer(commandLine.begin(), commandLine.end());
     buffer.push_back('\0');
     STARTUPINFOA startup;
     ZeroMemory(&startup, sizeof startup);
     startup.cb = sizeof startup;
-    PROCESS_INFORMATION process;
-    if (!CreateProcessA(program, buffer.data(), NULL, NULL, FALSE, 0, NULL, folder, &startup, &process))
-        return NULL;
-    CloseHandle(process.hThread);
-    return process.hProcess;
+    ZeroMemory(process, sizeof *process);
+    if (!CreateProcessA(program, buffer.data(), NULL, NULL, FALSE, 0, NULL, folder, &startup, process))
+        return 0;
+    if (process->hThread)
+        CloseHandle(process->hThread);
+    process->hThread = NULL;
+    return 1;
 }
 
 HANDLE StartProgram(const std::string &program, const std::string &arguments)
 {
     std::string path = ModuleFolder() + program;
     std::string commandLine = "\"" + path + "\"" + (arguments.empty() ? "" : " " + arguments);
-    return StartCommandLine(path.c_str(), commandLine, ModuleFolder().c_str());
+    PROCESS_INFORMATION process;
+    if (!StartCommandLine(path.c_str(), commandLine, ModuleFolder().c_str(), &process))
+        return NULL;
+    return process.hProcess;
 }
 
 int RunProgram(const std::string &program, const std::string &arguments, DWORD timeoutMs)

@@ -44,8 +44,10 @@ HWND OpenTestWindow(const char *windowClass, const char *title, WNDPROC procedur
 // Closes kestrel's window, waits for the process and ends it if it hangs; clears the handle.
 void EndKestrel(HANDLE &process);
 
-// Starts a command line; program may be NULL to let the command line name it.
-HANDLE StartCommandLine(const char *program, const std::string &commandLine, const char *folder);
+// Starts a command line; program may be NULL to let the command line name it. The thread
+// handle is closed; hProcess stays open (Wine gives a Unix program none). 1 when started.
+int StartCommandLine(const char *program, const std::string &commandLine, const char *folder,
+                     PROCESS_INFORMATION *process);
 
 // Starts a program of the build folder with arguments; returns its process handle.
 HANDLE StartProgram(const std::string &program, const std::string &arguments);
