@@ -1,13 +1,10 @@
 // About: the program's name, version and notice; OK, Escape or the close box end it.
 #include "about.h"
+#include "dialog_close.h"
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
     if (message == WM_INITDIALOG)
         return TRUE;
-    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-        EndDialog(dialog, LOWORD(wParam));
-        return TRUE;
-    }
-    return FALSE;
+    return EndOnOkOrCancel(dialog, message, wParam);
 }

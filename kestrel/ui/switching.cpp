@@ -1,5 +1,6 @@
 // Switching to the default application.
 #include "switching.h"
+#include "dialog_close.h"
 #include "settings.h"
 #include "../profiles/app_windows.h"
 #include "../profiles/profile.h"
@@ -24,9 +25,5 @@ INT_PTR CALLBACK SettingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 {
     if (message == WM_INITDIALOG)
         return TRUE;
-    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-        EndDialog(dialog, LOWORD(wParam));
-        return TRUE;
-    }
-    return FALSE;
+    return EndOnOkOrCancel(dialog, message, wParam);
 }
