@@ -1,6 +1,6 @@
 # Sourced: a throwaway Wine prefix copied from a prepared template, and an X display of
-# its own. wine_env_up TEMPLATE exports WINEPREFIX and DISPLAY; wine_env_down ends every
-# process of the prefix and the display, and deletes the prefix.
+# its own. wine_env_up TEMPLATE exports WINEPREFIX and DISPLAY and sets WINE_ENV_LOADER;
+# wine_env_down ends every process of the prefix and the display, and deletes the prefix.
 
 wine_env_up() {
   [ -d "$1" ] || { echo "no Wine prefix template at $1" >&2; return 2; }
@@ -19,6 +19,9 @@ wine_env_up() {
   for _ in $(seq 1 100); do [ -s "$displayfile" ] && break; sleep 0.05; done
   [ -s "$displayfile" ] || { echo "Xvfb did not start" >&2; return 2; }
   export DISPLAY=:$(head -n1 "$displayfile")
+  # A 32-bit prefix needs the 32-bit loader; the 64-bit one refuses it.
+  WINE_ENV_LOADER=/usr/lib/wine/wine64
+  grep -q '^#arch=win32' "$WINE_ENV_PREFIX/system.reg" 2>/dev/null && WINE_ENV_LOADER=/usr/lib/wine/wine
   export WINEPREFIX=$WINE_ENV_PREFIX WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 }
 

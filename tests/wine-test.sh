@@ -7,6 +7,6 @@ template=$1; shift
 trap wine_env_down EXIT
 trap 'exit 130' INT TERM
 wine_env_up "$template" || exit 2
-/usr/lib/wine/wine64 "$@"
+"$WINE_ENV_LOADER" "$@"
 rc=$?
 exit $rc

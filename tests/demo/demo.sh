@@ -6,12 +6,16 @@ set -u -o pipefail
 build=$1
 here=$(cd "$(dirname "$0")/../.." && pwd)
 . "$here/tests/wine-env.sh"
-bin=$build/x86_64/bin
-wine=/usr/lib/wine/wine64
+# The shipped build is the i686 one; it needs a kernel that runs 32-bit code.
+bin=$build/x86_64/bin template=$build/wine/template64
+if /usr/lib/wine/wine --version >/dev/null 2>&1 && [ -f "$build/wine/template32/.ready" ]; then
+  bin=$build/i686/bin template=$build/wine/template32
+fi
 
 trap wine_env_down EXIT
 trap 'exit 130' INT TERM
-wine_env_up "$build/wine/template64" || exit 2
+wine_env_up "$template" || exit 2
+wine=$WINE_ENV_LOADER
 
 remote() { "$wine" "$bin/remote.exe" "$@"; }
 # One field of the virtual receiver's counters (remote status).

@@ -61,10 +61,10 @@ protected:
         ResetStick();
         ASSERT_TRUE(TunerUnplugAll());
         ASSERT_EQ(0, RunProgram("remote.exe", "plug"));
-        SetCursorPos(300, 300);
         kestrel = StartProgram("kestrel.exe", "");
         ASSERT_TRUE(kestrel != NULL);
         ASSERT_TRUE(WaitFor([] { return StickSnapshot().getIrCalls > 0; }, 10000)) << "kestrel polls";
+        ASSERT_TRUE(PlaceCursor(300, 300));
     }
     void TearDown() override
     {

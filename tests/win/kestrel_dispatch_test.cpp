@@ -45,7 +45,7 @@ protected:
         keyIsRepeat = false;
         pointerStepCount = 0;
         SetPointerBounds(1024, 768);
-        SetCursorPos(500, 400);
+        ASSERT_TRUE(PlaceCursor(500, 400));
     }
     void TearDown() override
     {
@@ -161,7 +161,7 @@ protected:
 
 TEST_F(PollingTicks, HeldKeyAcceleratesThePointer)
 {
-    SetCursorPos(100, 300);
+    ASSERT_TRUE(PlaceCursor(100, 300));
     ASSERT_EQ(0, RunProgram("remote.exe", "hold 6 12"));
     ASSERT_TRUE(WaitFor([] { return StickSnapshot().count == 0; }, 5000));
     PumpFor(150);
@@ -172,7 +172,7 @@ TEST_F(PollingTicks, HeldKeyAcceleratesThePointer)
 
 TEST_F(PollingTicks, ReportsOfAnotherRemoteAreIgnored)
 {
-    SetCursorPos(100, 300);
+    ASSERT_TRUE(PlaceCursor(100, 300));
     ASSERT_EQ(0, RunProgram("remote.exe", "raw 1 6 0 6 0 0 0 0 0 raw 0 7 0 6 0 0 0 0 0 raw 1 7 0 6 0 0 0 0 0"));
     ASSERT_TRUE(WaitFor([] { return StickSnapshot().count == 0; }, 5000));
     PumpFor(150);
@@ -202,7 +202,7 @@ static void CALLBACK CloseWhenMoved(HWND, UINT, UINT_PTR timer, DWORD)
 
 TEST_F(PollingTicks, TicksRunNestedInsideAModalLoop)
 {
-    SetCursorPos(100, 300);
+    ASSERT_TRUE(PlaceCursor(100, 300));
     ASSERT_EQ(0, RunProgram("remote.exe", "pause 300 press 6 pause 300 press 6 pause 300 press 6"));
     // A modal box: the ticks go on under it, as under the program's own dialogs.
     closedAtX = 0;

@@ -39,6 +39,25 @@ protected:
         return false;
     }
 
+    bool HandlerStarted()
+    {
+        for (const StubEvent &event : ReadStubRecord(medium.RecordPath()))
+            if (event.start && event.exe == medium.Path("handler.exe"))
+                return true;
+        return false;
+    }
+
+    bool WaitForHandlerStart(DWORD timeoutMs)
+    {
+        DWORD start = GetTickCount();
+        while (!HandlerStarted()) {
+            if (GetTickCount() - start > timeoutMs)
+                return false;
+            Sleep(20);
+        }
+        return true;
+    }
+
     bool WaitForHandlerEnd(DWORD timeoutMs)
     {
         DWORD start = GetTickCount();
@@ -82,10 +101,11 @@ TEST_F(Packages, ReachTheShellWithTheirParameterAndAreNotWaitedFor)
     EXPECT_EQ(1, launcherApp.msuLaunched);
     EXPECT_TRUE(watcher.Seen().empty());
     // The handler is still waiting for its release, yet the next program has already run.
+    // The shell starts the handler on its own time, so its start may still be on the way.
     EXPECT_FALSE(HandlerEnded());
     Lines timeline = StubTimeline(medium.RecordPath(), medium.Folder());
-    EXPECT_NE(timeline.end(), std::find(timeline.begin(), timeline.end(), "start handler.exe"));
     EXPECT_NE(timeline.end(), std::find(timeline.begin(), timeline.end(), "end next.exe"));
+    EXPECT_TRUE(WaitForHandlerStart(10000));
 
     medium.WriteFile("release", "");
     ASSERT_TRUE(WaitForHandlerEnd(10000));

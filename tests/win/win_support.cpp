@@ -9,6 +9,24 @@ void PumpFor(DWORD milliseconds)
     WaitFor([] { return false; }, milliseconds);
 }
 
+int PlaceCursor(int x, int y)
+{
+    DWORD start = GetTickCount();
+    int steady = 0;
+    while (GetTickCount() - start < 3000) {
+        POINT at;
+        if (GetCursorPos(&at) && at.x == x && at.y == y) {
+            if (++steady == 3)
+                return 1;
+        } else {
+            steady = 0;
+            SetCursorPos(x, y);
+        }
+        PumpFor(20);
+    }
+    return 0;
+}
+
 std::string ModuleFolder(void)
 {
     char path[MAX_PATH];

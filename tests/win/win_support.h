@@ -29,6 +29,10 @@ bool WaitFor(Condition condition, DWORD timeoutMs)
 // Pumps messages for a fixed time; only where the absence of an event is the point.
 void PumpFor(DWORD milliseconds);
 
+// Puts the pointer at a place and waits until it stays there: on a fresh display Wine may
+// still take the X server's first position after an early move. 1 when it stays.
+int PlaceCursor(int x, int y);
+
 // Folder of the running test program, with a trailing backslash.
 std::string ModuleFolder(void);
 
