@@ -176,7 +176,9 @@ TEST_F(Media, CompletedDriverSetupIsFollowedByProgramsAndPackages)
 TEST_F(Media, UnfinishedDriverSetupIsFollowedByNothing)
 {
     for (const char *how : { "dword:2", "string:1", "dword:0" }) {
-        Medium medium(std::string("unfinished ") + (how + 6));
+        std::string name = std::string("unfinished ") + how;
+        std::replace(name.begin(), name.end(), ':', ' ');
+        Medium medium(name);
         medium.AddLauncher();
         medium.AddStub("XP_x64\\SetupDrv.exe", FinishedPlan(how));
         medium.AddStub("first.exe");

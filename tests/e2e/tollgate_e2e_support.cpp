@@ -1,6 +1,7 @@
 // Setup.exe runs for the end-to-end tests.
 #include "tollgate_e2e.h"
 #include "win_support.h"
+#include <stdio.h>
 
 static const char currentVersionKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 static const char x86FolderValue[] = "ProgramFilesDir (x86)";
@@ -43,13 +44,18 @@ LauncherRun RunLauncher(const Medium &medium, const std::string &launcherName, D
     std::string path = medium.Path(launcherName);
     std::string commandLine = "\"" + path + "\"";
     PROCESS_INFORMATION process;
-    if (!StartCommandLine(path.c_str(), commandLine, NULL, &process))
+    if (!StartCommandLine(path.c_str(), commandLine, NULL, &process)) {
+        fprintf(stderr, "cannot start %s: error %lu\n", path.c_str(), GetLastError());
         return run;
+    }
     MessageBoxWatcher watcher(process.dwProcessId);
-    if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+    DWORD waited = WaitForSingleObject(process.hProcess, timeoutMs);
+    if (waited == WAIT_OBJECT_0) {
         run.ended = true;
         GetExitCodeProcess(process.hProcess, &run.exitCode);
     } else {
+        fprintf(stderr, "%s did not end: wait result %lu, error %lu\n", path.c_str(), waited,
+                GetLastError());
         TerminateProcess(process.hProcess, 99);
         WaitForSingleObject(process.hProcess, 5000);
     }
