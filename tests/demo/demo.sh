@@ -99,7 +99,11 @@ open_menu() {  # right-click the tray icon with the real mouse until the menu is
 echo "6. A right click with the real mouse on the tray icon opens kestrel's menu."
 if open_menu; then
   shot=$build/demo-tray-menu.png
-  xwd -root -silent | convert xwd:- -crop 200x140+0+0 "$shot" 2>/dev/null && echo "   Screenshot of the menu: $shot"
+  if xwd -root -silent | /usr/bin/convert xwd:- -crop 200x140+0+0 "$shot" 2>/dev/null; then
+    echo "   Screenshot of the menu: $shot"
+  else
+    echo "   (no screenshot: xwd or ImageMagick's convert failed)"
+  fi
   echo "   The menu belongs to kestrel, so the demo tells its items apart by what they do:"
   probe keys up up return
   for _ in $(seq 1 30); do probe window "Remote Control - About" && break; sleep 0.1; done
