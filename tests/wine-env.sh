@@ -33,3 +33,12 @@ wine_env_down() {
   rm -rf "$WINE_ENV_PREFIX"
   WINE_ENV_PREFIX=
 }
+
+# The loader for a Windows program: the 32-bit one for i386 programs (it serves 64-bit
+# prefixes too, through WoW64), the 64-bit one for everything else.
+wine_loader_for() {
+  local pe machine
+  pe=$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null | tr -d ' ')
+  [ -n "$pe" ] && machine=$(od -An -tx2 -j$((pe + 4)) -N2 "$1" 2>/dev/null | tr -d ' ')
+  if [ "${machine:-}" = 014c ]; then echo /usr/lib/wine/wine; else echo /usr/lib/wine/wine64; fi
+}

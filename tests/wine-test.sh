@@ -7,6 +7,6 @@ template=$1; shift
 trap wine_env_down EXIT
 trap 'exit 130' INT TERM
 wine_env_up "$template" || exit 2
-"$WINE_ENV_LOADER" "$@"
+"$(wine_loader_for "$1")" "$@"
 rc=$?
 exit $rc

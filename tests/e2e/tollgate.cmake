@@ -13,7 +13,7 @@ add_dependencies(e2e_tollgate Setup setupstub vtuner tuner)
 
 if(WINE_TESTS)
   foreach(suite Classes Media BadInput DeviceByte)
-    house_test(e2e.tollgate.${suite} e2e_tollgate --gtest_filter=${suite}.*:*/${suite}.*)
+    wine_test(e2e.tollgate.${suite} e2e_tollgate --gtest_filter=${suite}.*:*/${suite}.*)
   endforeach()
 endif()
 

@@ -10,6 +10,6 @@ target_include_directories(win_tollgate_tests PRIVATE ${CMAKE_SOURCE_DIR}/sim/tu
 
 if(WINE_TESTS)
   foreach(suite Settings Messages FurtherApps Packages Device)
-    house_test(win.tollgate.${suite} win_tollgate_tests --gtest_filter=${suite}.*:*/${suite}.*)
+    wine_test(win.tollgate.${suite} win_tollgate_tests --gtest_filter=${suite}.*:*/${suite}.*)
   endforeach()
 endif()

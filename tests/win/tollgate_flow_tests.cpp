@@ -125,7 +125,25 @@ protected:
         DeleteRegistryValue(HKEY_LOCAL_MACHINE, nativeKey, "FinishInstall");
         DeleteRegistryValue(HKEY_LOCAL_MACHINE, wowKey, "FinishInstall");
     }
-    void TearDown() override { SetUp(); }
+    void TearDown() override
+    {
+        SetUp();
+        SetIn64BitView(nativeKey, NULL);
+    }
+
+    // Writes (or with NULL deletes) FinishInstall in 64-bit Windows' own view, where a
+    // 64-bit program's write lands; on 32-bit Windows it is the only view.
+    static void SetIn64BitView(const char *path, const DWORD *value)
+    {
+        HKEY key;
+        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, NULL, 0,
+                                                 KEY_SET_VALUE | KEY_WOW64_64KEY, NULL, &key, NULL));
+        if (value)
+            RegSetValueExA(key, "FinishInstall", 0, REG_DWORD, (const BYTE *)value, sizeof *value);
+        else
+            RegDeleteValueA(key, "FinishInstall");
+        RegCloseKey(key);
+    }
 
     const char *nativeKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
     const char *wowKey = "SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion";
@@ -171,16 +189,19 @@ TEST_F(FurtherApps, SixtyFourBitWindowsIsReadInTheThirtyTwoBitView)
 {
     Settings("[Const]\r\nCheckFinishInstall=1\r\n");
     launcherApp.isX64 = 1;
-    SetRegistryDword(HKEY_LOCAL_MACHINE, nativeKey, "FinishInstall", 1);
+    const DWORD one = 1;
+    SetIn64BitView(nativeKey, &one);
     ReadFinishInstall();
-    EXPECT_EQ(0, launcherApp.finishInstall);
+    EXPECT_EQ(0, launcherApp.finishInstall) << "a mark in the 64-bit view is not the driver setup's";
     SetRegistryDword(HKEY_LOCAL_MACHINE, wowKey, "FinishInstall", 1);
     ReadFinishInstall();
     EXPECT_EQ(1, launcherApp.finishInstall);
+    // On 32-bit Windows the plain path is read.
     launcherApp.isX64 = 0;
-    DeleteRegistryValue(HKEY_LOCAL_MACHINE, nativeKey, "FinishInstall");
+    DeleteRegistryValue(HKEY_LOCAL_MACHINE, wowKey, "FinishInstall");
+    SetRegistryDword(HKEY_LOCAL_MACHINE, nativeKey, "FinishInstall", 1);
     ReadFinishInstall();
-    EXPECT_EQ(0, launcherApp.finishInstall);
+    EXPECT_EQ(1, launcherApp.finishInstall);
 }
 
 TEST_F(FurtherApps, RunStrictlyInOrderEachWaitedFor)
