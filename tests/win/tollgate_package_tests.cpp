@@ -31,38 +31,20 @@ protected:
     }
     ~Packages() override { UnregisterPackageHandler(); }
 
-    bool HandlerEnded()
+    // Whether the handler has recorded its start (or its end).
+    bool HandlerRecorded(bool start)
     {
         for (const StubEvent &event : ReadStubRecord(medium.RecordPath()))
-            if (!event.start && event.exe == medium.Path("handler.exe"))
+            if (event.start == start && event.exe == medium.Path("handler.exe"))
                 return true;
         return false;
     }
 
-    bool HandlerStarted()
+    bool WaitForHandler(bool start, DWORD timeoutMs)
     {
-        for (const StubEvent &event : ReadStubRecord(medium.RecordPath()))
-            if (event.start && event.exe == medium.Path("handler.exe"))
-                return true;
-        return false;
-    }
-
-    bool WaitForHandlerStart(DWORD timeoutMs)
-    {
-        DWORD start = GetTickCount();
-        while (!HandlerStarted()) {
-            if (GetTickCount() - start > timeoutMs)
-                return false;
-            Sleep(20);
-        }
-        return true;
-    }
-
-    bool WaitForHandlerEnd(DWORD timeoutMs)
-    {
-        DWORD start = GetTickCount();
-        while (!HandlerEnded()) {
-            if (GetTickCount() - start > timeoutMs)
+        DWORD begun = GetTickCount();
+        while (!HandlerRecorded(start)) {
+            if (GetTickCount() - begun > timeoutMs)
                 return false;
             Sleep(20);
         }
@@ -85,7 +67,7 @@ TEST_F(Packages, ShellDoesNotOpenAPackageWithItsParameterGluedOn)
     INT_PTR separate = (INT_PTR)ShellExecuteA(NULL, "open", medium.Path("updates\\fix.msu").c_str(),
                                               "0", NULL, SW_SHOW);
     EXPECT_GT(separate, 32);
-    ASSERT_TRUE(WaitForHandlerEnd(10000));
+    ASSERT_TRUE(WaitForHandler(false, 10000));
     std::vector<StubEvent> record = ReadStubRecord(medium.RecordPath());
     ASSERT_EQ(2u, record.size());
     EXPECT_EQ("\"" + medium.Path("handler.exe") + "\" \"" + medium.Path("updates\\fix.msu") + "\" 0",
@@ -102,13 +84,13 @@ TEST_F(Packages, ReachTheShellWithTheirParameterAndAreNotWaitedFor)
     EXPECT_TRUE(watcher.Seen().empty());
     // The handler is still waiting for its release, yet the next program has already run.
     // The shell starts the handler on its own time, so its start may still be on the way.
-    EXPECT_FALSE(HandlerEnded());
+    EXPECT_FALSE(HandlerRecorded(false));
     Lines timeline = StubTimeline(medium.RecordPath(), medium.Folder());
     EXPECT_NE(timeline.end(), std::find(timeline.begin(), timeline.end(), "end next.exe"));
-    EXPECT_TRUE(WaitForHandlerStart(10000));
+    EXPECT_TRUE(WaitForHandler(true, 10000));
 
     medium.WriteFile("release", "");
-    ASSERT_TRUE(WaitForHandlerEnd(10000));
+    ASSERT_TRUE(WaitForHandler(false, 10000));
     for (const StubEvent &event : ReadStubRecord(medium.RecordPath())) {
         if (event.start && event.exe == medium.Path("handler.exe")) {
             EXPECT_EQ("\"" + medium.Path("handler.exe") + "\" \"" + medium.Path("updates\\fix.msu")
