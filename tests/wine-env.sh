@@ -1,6 +1,5 @@
 # Sourced: a throwaway Wine prefix copied from a prepared template, and an X display of
-# its own. wine_env_up TEMPLATE exports WINEPREFIX and DISPLAY and sets WINE_ENV_LOADER;
-# wine_env_down ends every process of the prefix and the display, and deletes the prefix.
+# its own. wine_env_up TEMPLATE exports WINEPREFIX and DISPLAY; wine_env_down ends every process of the prefix and the display, and deletes the prefix.
 
 wine_env_up() {
   [ -d "$1" ] || { echo "no Wine prefix template at $1" >&2; return 2; }
@@ -19,9 +18,6 @@ wine_env_up() {
   for _ in $(seq 1 100); do [ -s "$displayfile" ] && break; sleep 0.05; done
   [ -s "$displayfile" ] || { echo "Xvfb did not start" >&2; return 2; }
   export DISPLAY=:$(head -n1 "$displayfile")
-  # A 32-bit prefix needs the 32-bit loader; the 64-bit one refuses it.
-  WINE_ENV_LOADER=/usr/lib/wine/wine64
-  grep -q '^#arch=win32' "$WINE_ENV_PREFIX/system.reg" 2>/dev/null && WINE_ENV_LOADER=/usr/lib/wine/wine
   export WINEPREFIX=$WINE_ENV_PREFIX WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 }
 
@@ -41,4 +37,16 @@ wine_loader_for() {
   pe=$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null | tr -d ' ')
   [ -n "$pe" ] && machine=$(od -An -tx2 -j$((pe + 4)) -N2 "$1" 2>/dev/null | tr -d ' ')
   if [ "${machine:-}" = 014c ]; then echo /usr/lib/wine/wine; else echo /usr/lib/wine/wine64; fi
+}
+
+# The build a demonstration runs: the shipped i686 one where this kernel runs 32-bit code
+# and its prefix template is ready, else x86_64. Sets WINE_BUILD_ARCH, WINE_BUILD_BIN,
+# WINE_BUILD_TEMPLATE and WINE_BUILD_LOADER.   wine_pick_build BUILD_FOLDER
+wine_pick_build() {
+  WINE_BUILD_ARCH=x86_64 WINE_BUILD_TEMPLATE=$1/wine/template64
+  if /usr/lib/wine/wine --version >/dev/null 2>&1 && [ -f "$1/wine/template32/.ready" ]; then
+    WINE_BUILD_ARCH=i686 WINE_BUILD_TEMPLATE=$1/wine/template32
+  fi
+  WINE_BUILD_BIN=$1/$WINE_BUILD_ARCH/bin
+  WINE_BUILD_LOADER=$(wine_loader_for "$WINE_BUILD_BIN/kestrel.exe")
 }

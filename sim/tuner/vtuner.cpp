@@ -20,22 +20,37 @@ static int SlotOf(REFCLSID clsid)
     return -1;
 }
 
-// A tear-off of the filter: its identity and other interfaces are the filter's.
-class TunerProperty : public TunerDeviceCustomProperty {
+// The reference count every object of the server keeps, and the count of live objects
+// that keeps the server loaded.
+template <class Interface>
+class Counted : public Interface {
 public:
-    TunerProperty(IBaseFilter *filter, int slot) : references(1), owner(filter)
+    Counted() : references(1) { InterlockedIncrement(&liveObjects); }
+    virtual ~Counted() { InterlockedDecrement(&liveObjects); }
+    STDMETHODIMP_(ULONG) AddRef() override { return (ULONG)InterlockedIncrement(&references); }
+    STDMETHODIMP_(ULONG) Release() override
+    {
+        LONG left = InterlockedDecrement(&references);
+        if (left == 0)
+            delete this;
+        return (ULONG)left;
+    }
+
+private:
+    volatile LONG references;
+};
+
+// A tear-off of the filter: its identity and other interfaces are the filter's.
+class TunerProperty : public Counted<TunerDeviceCustomProperty> {
+public:
+    TunerProperty(IBaseFilter *filter, int slot) : owner(filter)
     {
         owner->AddRef();
         session.slot = slot;
         session.selected = 0;
         session.header = 0;
-        InterlockedIncrement(&liveObjects);
     }
-    virtual ~TunerProperty()
-    {
-        owner->Release();
-        InterlockedDecrement(&liveObjects);
-    }
+    ~TunerProperty() override { owner->Release(); }
 
     STDMETHODIMP QueryInterface(REFIID iid, void **object) override
     {
@@ -48,14 +63,6 @@ public:
         }
         return owner->QueryInterface(iid, object);
     }
-    STDMETHODIMP_(ULONG) AddRef() override { return (ULONG)InterlockedIncrement(&references); }
-    STDMETHODIMP_(ULONG) Release() override
-    {
-        LONG left = InterlockedDecrement(&references);
-        if (left == 0)
-            delete this;
-        return (ULONG)left;
-    }
     STDMETHODIMP Reserved() override { return E_NOTIMPL; }
     STDMETHODIMP Set(ULONG propertyId, void *buffer) override
     {
@@ -67,21 +74,13 @@ public:
     }
 
 private:
-    volatile LONG references;
     IBaseFilter *owner;
     TunerI2CSession session;
 };
 
-class TunerFilter : public IBaseFilter {
+class TunerFilter : public Counted<IBaseFilter> {
 public:
-    explicit TunerFilter(int filterSlot) : references(1), slot(filterSlot)
-    {
-        InterlockedIncrement(&liveObjects);
-    }
-    virtual ~TunerFilter()
-    {
-        InterlockedDecrement(&liveObjects);
-    }
+    explicit TunerFilter(int filterSlot) : slot(filterSlot) {}
 
     STDMETHODIMP QueryInterface(REFIID iid, void **object) override
     {
@@ -100,14 +99,6 @@ public:
         }
         *object = NULL;
         return E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return (ULONG)InterlockedIncrement(&references); }
-    STDMETHODIMP_(ULONG) Release() override
-    {
-        LONG left = InterlockedDecrement(&references);
-        if (left == 0)
-            delete this;
-        return (ULONG)left;
     }
 
     STDMETHODIMP GetClassID(CLSID *clsid) override
@@ -143,21 +134,13 @@ public:
     STDMETHODIMP QueryVendorInfo(LPWSTR *) override { return E_NOTIMPL; }
 
 protected:
-    volatile LONG references;
     int slot;
 };
 
-class TunerFactory : public IClassFactory {
+class TunerFactory : public Counted<IClassFactory> {
 public:
     // A factory held by COM keeps the server loaded like any object does.
-    explicit TunerFactory(int factorySlot) : references(1), slot(factorySlot)
-    {
-        InterlockedIncrement(&liveObjects);
-    }
-    virtual ~TunerFactory()
-    {
-        InterlockedDecrement(&liveObjects);
-    }
+    explicit TunerFactory(int factorySlot) : slot(factorySlot) {}
 
     STDMETHODIMP QueryInterface(REFIID iid, void **object) override
     {
@@ -170,14 +153,6 @@ public:
         }
         *object = NULL;
         return E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return (ULONG)InterlockedIncrement(&references); }
-    STDMETHODIMP_(ULONG) Release() override
-    {
-        LONG left = InterlockedDecrement(&references);
-        if (left == 0)
-            delete this;
-        return (ULONG)left;
     }
     STDMETHODIMP CreateInstance(IUnknown *outer, REFIID iid, void **object) override
     {
@@ -201,7 +176,6 @@ public:
     }
 
 private:
-    volatile LONG references;
     int slot;
 };
 

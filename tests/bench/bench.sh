@@ -5,10 +5,8 @@ build=$1
 here=$(cd "$(dirname "$0")/../.." && pwd)
 . "$here/tests/wine-env.sh"
 # The shipped build is the i686 one; it needs a kernel that runs 32-bit code.
-arch=x86_64 loader=/usr/lib/wine/wine64 template=$build/wine/template64
-if /usr/lib/wine/wine --version >/dev/null 2>&1 && [ -f "$build/wine/template32/.ready" ]; then
-  arch=i686 loader=/usr/lib/wine/wine template=$build/wine/template32
-fi
+wine_pick_build "$build"
+arch=$WINE_BUILD_ARCH loader=$WINE_BUILD_LOADER template=$WINE_BUILD_TEMPLATE
 trap wine_env_down EXIT
 trap 'exit 130' INT TERM
 wine_env_up "$template" || exit 2

@@ -6,16 +6,12 @@ set -u -o pipefail
 build=$1
 here=$(cd "$(dirname "$0")/../.." && pwd)
 . "$here/tests/wine-env.sh"
-# The shipped build is the i686 one; it needs a kernel that runs 32-bit code.
-bin=$build/x86_64/bin template=$build/wine/template64
-if /usr/lib/wine/wine --version >/dev/null 2>&1 && [ -f "$build/wine/template32/.ready" ]; then
-  bin=$build/i686/bin template=$build/wine/template32
-fi
+wine_pick_build "$build"
+bin=$WINE_BUILD_BIN wine=$WINE_BUILD_LOADER
 
 trap wine_env_down EXIT
 trap 'exit 130' INT TERM
-wine_env_up "$template" || exit 2
-wine=$WINE_ENV_LOADER
+wine_env_up "$WINE_BUILD_TEMPLATE" || exit 2
 
 remote() { "$wine" "$bin/remote.exe" "$@"; }
 # One field of the virtual receiver's counters (remote status).
