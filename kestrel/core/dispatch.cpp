@@ -7,6 +7,7 @@
 #include "af15bdaex.h"
 #include "app_timer.h"
 #include "dispatch.h"
+#include "ir_report.h"
 #include "key_filter.h"
 #include "key_route.h"
 #include "mouse.h"
@@ -19,8 +20,6 @@
 #include "../ui/shutdown.h"
 #include "../ui/switching.h"
 
-enum { IR_REPORT_BYTES = 8 };
-
 // The stick is gone: hand over to the 3-second retry until it is back.
 static void EnterWaiting(void)
 {
@@ -31,10 +30,7 @@ static void EnterWaiting(void)
 
 static int AnyAppActive(void)
 {
-    for (int index = 1; index <= TV_APP_COUNT; ++index)
-        if (tvApps[index].active == 1)
-            return 1;
-    return 0;
+    return FirstActiveApp() != 0;
 }
 
 static void AnswerConfirmation(int routedKey)
@@ -45,21 +41,30 @@ static void AnswerConfirmation(int routedKey)
     SendMessageA(dialog, WM_KEYDOWN, (WPARAM)ConfirmationKey(routedKey), 0);
 }
 
+static int LookForWindow(int index, void *found)
+{
+    ((HWND *)found)[index] = FindDetectionWindow(index);
+    return 0;
+}
+
+static int WindowFound(int index, void *found)
+{
+    return ((HWND *)found)[index] != NULL;
+}
+
 // The first running application takes the key and becomes the driven one; else the mouse.
+// All nine searches come first, then the results are read in the same order.
 static void RunDetectionCascade(int key)
 {
-    HWND found[TV_APP_COUNT];
-    for (int position = 0; position < TV_APP_COUNT; ++position)
-        found[position] = FindDetectionWindow(detectionOrder[position]);
-    for (int position = 0; position < TV_APP_COUNT; ++position) {
-        if (found[position]) {
-            int index = detectionOrder[position];
-            tvApps[index].active = 1;
-            DispatchKey(index, (unsigned int)key);
-            return;
-        }
+    HWND found[TV_APP_COUNT + 1] = { NULL };
+    WalkTvApps(LookForWindow, found);
+    int index = WalkTvApps(WindowFound, found);
+    if (index == 0) {
+        EmulateMouse(key);
+        return;
     }
-    EmulateMouse(key);
+    tvApps[index].active = 1;
+    DispatchKey(index, (unsigned int)key);
 }
 
 void RouteKey(int routedKey, HWND owner)

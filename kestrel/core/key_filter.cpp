@@ -10,11 +10,11 @@ bool keyIsRepeat = false;
 // A held key's events arrive about 110 ms apart; a gap of 250 ms or more is a new press.
 static const uint32_t REPEAT_WINDOW_MS = 250;
 
-int AcceptReport(unsigned char status, const unsigned char report[8])
+int AcceptReport(unsigned char status, const unsigned char report[IR_REPORT_BYTES])
 {
-    if (status != 1 || report[2] == 0xFF || report[0] != 7)
+    if (status != 1 || report[IR_KEY_BYTE] == 0xFF || report[IR_REMOTE_ID_BYTE] != 7)
         return -1;
-    return report[2];
+    return report[IR_KEY_BYTE];
 }
 
 void ClassifyKeyEvent(int code, uint32_t now)

@@ -4,6 +4,8 @@
 
 #include <stdint.h>
 
+#include "ir_report.h"
+
 enum { KEY_POWER = 19, KEY_SHUTDOWN_REQUEST = 11, SUPPRESSED_KEY = -1 };
 
 extern int lastKeyCode;
@@ -12,7 +14,7 @@ extern int repeatCount;
 extern bool keyIsRepeat;
 
 // The remote key code of an accepted report, or -1 when the report carries no event.
-int AcceptReport(unsigned char status, const unsigned char report[8]);
+int AcceptReport(unsigned char status, const unsigned char report[IR_REPORT_BYTES]);
 // Updates the repeat state for an accepted key at tick now.
 void ClassifyKeyEvent(int code, uint32_t now);
 // The key to route: -1 for a repeat held back while a TV application is driven.

@@ -5,7 +5,7 @@
 #include "mouse.h"
 #include "receiver.h"
 #include "tray.h"
-#include "../profiles/catalogue.h"
+#include "../profiles/install_detection.h"
 #include "../res/resource.h"
 #include "../ui/about.h"
 #include "../ui/settings.h"

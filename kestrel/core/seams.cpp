@@ -1,5 +1,6 @@
-// Default bindings of the clock and sleep seams.
+// Default bindings of the clock, sleep and version seams.
 #include "seams.h"
 
 DWORD (WINAPI *clockTick)(void) = GetTickCount;
 VOID (WINAPI *sleepThread)(DWORD) = Sleep;
+BOOL (WINAPI *windowsVersion)(OSVERSIONINFOA *) = GetVersionExA;

@@ -1,4 +1,5 @@
-// The few places where a test may stand in for the system: the clock and sleeping.
+// The few places where a test may stand in for the system: the clock, sleeping and the
+// Windows version.
 #ifndef KESTREL_SEAMS_H
 #define KESTREL_SEAMS_H
 
@@ -8,5 +9,7 @@
 extern DWORD (WINAPI *clockTick)(void);
 // Suspends the thread, Sleep unless a test replaces it.
 extern VOID (WINAPI *sleepThread)(DWORD milliseconds);
+// The Windows version, GetVersionExA unless a test replaces it.
+extern BOOL (WINAPI *windowsVersion)(OSVERSIONINFOA *version);
 
 #endif

@@ -6,6 +6,7 @@
 #include "main_window.h"
 #include "tray.h"
 #include "../profiles/catalogue.h"
+#include "../profiles/install_detection.h"
 #include "../profiles/profile.h"
 #include "../ui/settings.h"
 #include "../ui/switching.h"
@@ -13,19 +14,6 @@
 NOTIFYICONDATAA trayIconData;
 HMENU trayMenu = NULL;
 
-// Launch-item texts, indexed by TV application index.
-static const char *const launchItemTexts[TV_APP_COUNT + 1] = {
-    "",
-    "PowerCinema",
-    "WinDVR",
-    "My_ICTV",
-    "Media Center Edition",
-    "TotalMedia",
-    "DeverOroru",
-    "XpertTVR",
-    "RAR-A RURI",
-    "ZoruvUviro Zuvava",
-};
 
 int AddTrayIcon(HWND window, UINT iconId, HICON icon, const char *tip)
 {
@@ -75,11 +63,11 @@ HMENU BuildTrayMenu(void)
     HMENU menu = CreatePopupMenu();
     if (!menu)
         return NULL;
-    for (int index = 1; index <= TV_APP_COUNT; ++index) {
-        if (defaultTvApp != index || !LaunchItemInstalled(index))
-            continue;
-        UINT flags = IsAppWindowPresent(index) == 1 ? MF_CHECKED : MF_STRING;
-        AppendMenuA(menu, flags, CMD_LAUNCH_BASE + index, launchItemTexts[index]);
+    // Only the default application is offered, and only when it is installed.
+    const TvAppEntry *entry = CatalogueEntry(defaultTvApp);
+    if (entry && LaunchItemInstalled(defaultTvApp)) {
+        UINT flags = IsAppWindowPresent(defaultTvApp) == 1 ? MF_CHECKED : MF_STRING;
+        AppendMenuA(menu, flags, CMD_LAUNCH_BASE + defaultTvApp, entry->menuText);
     }
     AppendMenuA(menu, MF_SEPARATOR, 0, NULL);
     AppendMenuA(menu, MF_STRING, CMD_SETTING, "Setting");

@@ -1,34 +1,41 @@
-// Window class and title of each TV application as the key dispatcher looks for them.
+// Window lookups of the TV applications.
 #include "app_windows.h"
+
+#include <string.h>
+
+#include "catalogue.h"
 #include "profile.h"
-
-struct DetectionWindow {
-    const char *windowClass;
-    const char *title;
-};
-
-// Indexed by TV application index; NULL matches anything.
-static const DetectionWindow detectionWindows[TV_APP_COUNT + 1] = {
-    { NULL, NULL },
-    { NULL, "PowerCinema" },
-    { NULL, "InterVideo WinDVR" },
-    { NULL, "My IC-TV Media Center" },
-    { "eHome Render Window", "Windows Media Center" },
-    { NULL, "Arcsoft TotalMedia" },
-    { "VUzevaMainPanel_Class", "TVR" },
-    { "XPERT_TVR", NULL },
-    { "VUZEVA_DVBT", NULL },
-    { "VUzevaMainPanel_Class", "ZoruvUviro Zuvava" },
-};
 
 HWND FindDetectionWindow(int index)
 {
-    if (index < 1 || index > TV_APP_COUNT)
+    const TvAppEntry *entry = CatalogueEntry(index);
+    if (!entry)
         return NULL;
-    const DetectionWindow &search = detectionWindows[index];
-    const char *title = search.title;
+    const char *title = entry->windowTitle;
     // XP's Media Center titles its window differently; its class alone identifies it.
     if (index == APP_MEDIACENTER && xpMediaCenter == 1)
         title = NULL;
-    return FindWindowExA(GetDesktopWindow(), NULL, search.windowClass, title);
+    return FindWindowExA(GetDesktopWindow(), NULL, entry->windowClass, title);
+}
+
+HWND FindAppWindow(int index)
+{
+    const TvAppEntry *entry = CatalogueEntry(index);
+    return entry ? entry->findAppWindow(index) : NULL;
+}
+
+HWND FindWindowByClassPrefix(int index)
+{
+    if (index < 1 || index > TV_APP_COUNT)
+        return NULL;
+    const TvAppProfile &profile = tvApps[index];
+    size_t length = strnlen(profile.windowName, sizeof profile.windowName);
+    for (HWND window = GetWindow(GetDesktopWindow(), GW_CHILD); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        char className[128];
+        if (!GetClassNameA(window, className, sizeof className))
+            className[0] = '\0';
+        if (strncmp(className, profile.launchClass, length) == 0)
+            return window;
+    }
+    return NULL;
 }

@@ -1,22 +1,10 @@
-// The nine TV application profiles: records, detection order and launch-watch flags.
+// The nine TV application profiles: records, launch-watch flags and start-up results.
 #ifndef KESTREL_PROFILE_H
 #define KESTREL_PROFILE_H
 
 #include <windows.h>
 
-enum { TV_APP_COUNT = 9 };
-
-enum TvAppIndex {
-    APP_POWERCINEMA = 1,
-    APP_WINDVR = 2,
-    APP_MYICTV = 3,
-    APP_MEDIACENTER = 4,
-    APP_TOTALMEDIA = 5,
-    APP_DEVERORORU = 6,
-    APP_XPERTTVR = 7,
-    APP_RARARURI = 8,
-    APP_ZORUVUVIRO = 9
-};
+#include "app_index.h"
 
 struct TvAppProfile {
     int installed;
@@ -25,6 +13,7 @@ struct TvAppProfile {
     char exeName[64];
     char launchClass[64];
     char windowName[64];
+    // Scratch: the window the last key action or close looked up; never trusted across calls.
     HWND window;
     HWND popupWindow;
 };
@@ -35,5 +24,14 @@ extern TvAppProfile tvApps[TV_APP_COUNT + 1];
 extern int launchWatch[TV_APP_COUNT + 1];
 // Windows XP Media Center: its window is recognised by class alone.
 extern int xpMediaCenter;
+// 1 when ZoruvUviro Zuvava's installation has its playback toolbar skin.
+extern int zoruvSkinFlag;
+
+// Fills installed, active, installDir and exeName from a string value under HKEY_LOCAL_MACHINE.
+int ReadInstallPath(TvAppProfile &profile, const char *subKey, const char *valueName, const char *exeName);
+// Builds one record from its catalogue row: marks cleared, install path read, names copied.
+void BuildProfile(int index);
+// Builds all nine; runs before the program's entry function and again when a test asks.
+void BuildProfiles(void);
 
 #endif

@@ -1,23 +1,64 @@
-// Power and key routes into the applications' key maps.
-#include "detection_order.h"
-#include "profile.h"
+// Power key, close and key dispatch of each application, driven by its catalogue row.
 #include "profile_ops.h"
 
-// The key maps bring the applications' own actions; until then these routes end here.
-void TogglePower(int)
+#include <windows.h>
+
+#include "app_windows.h"
+#include "catalogue.h"
+#include "detection_order.h"
+#include "key_map.h"
+#include "launch.h"
+#include "primitives.h"
+#include "profile.h"
+#include "../core/app_timer.h"
+
+void CloseApp(int index)
 {
+    const TvAppEntry *entry = CatalogueEntry(index);
+    if (!entry)
+        return;
+    HWND window = FindAppWindow(index);
+    if (!window)
+        return;
+    TvAppProfile &profile = tvApps[index];
+    if (entry->close.altF4) {
+        profile.window = window;
+        Activate(window);
+        ChordKeys(VK_MENU, 0, VK_F4);
+    } else {
+        PostCommand(window, entry->close.message, entry->close.wParam, entry->close.lParam);
+    }
+    profile.active = 0;
 }
 
-void DispatchKey(int, unsigned int)
+void TogglePower(int index)
 {
+    if (!CatalogueEntry(index))
+        return;
+    if (FindAppWindow(index)) {
+        CloseApp(index);
+        return;
+    }
+    ActivateOrLaunch(index);
+    // Watched whether or not anything started: the watcher gives a starting application time.
+    StartTimer(watchTimer);
+    if (tvApps[index].active != 0)
+        launchWatch[index] = 1;
+}
+
+void DispatchKey(int index, unsigned int key)
+{
+    const TvAppEntry *entry = CatalogueEntry(index);
+    if (entry)
+        RunKeyMap(index, *entry->keyMap, key);
+}
+
+static int IsActive(int index, void *)
+{
+    return tvApps[index].active == 1;
 }
 
 int FirstActiveApp(void)
 {
-    for (int position = 0; position < TV_APP_COUNT; ++position) {
-        int index = detectionOrder[position];
-        if (tvApps[index].active == 1)
-            return index;
-    }
-    return 0;
+    return WalkTvApps(IsActive, NULL);
 }

@@ -1,4 +1,4 @@
-// Per-application operations that the key dispatcher and the launch paths call.
+// Per-application operations that the key dispatcher, switching and the tray call.
 #ifndef KESTREL_PROFILE_OPS_H
 #define KESTREL_PROFILE_OPS_H
 
@@ -6,6 +6,8 @@
 void TogglePower(int index);
 // One remote key through the application's key map.
 void DispatchKey(int index, unsigned int key);
+// Closes the application when its window exists and then drops its active mark.
+void CloseApp(int index);
 // The first application in detection order whose active mark is exactly 1; 0 if none.
 int FirstActiveApp(void);
 

@@ -6,13 +6,18 @@
 int shutdownDialogOpen = 0;
 HWND shutdownDialogWindow = NULL;
 
+static int NoteWindow(int index, void *found)
+{
+    if (FindDetectionWindow(index))
+        *(int *)found = 1;
+    // All nine lookups, always.
+    return 0;
+}
+
 int NoTvAppWindowPresent(void)
 {
     int found = 0;
-    // All nine lookups, always, in detection order.
-    for (int position = 0; position < 9; ++position)
-        if (FindDetectionWindow(detectionOrder[position]))
-            found = 1;
+    WalkTvApps(NoteWindow, &found);
     return !found;
 }
 

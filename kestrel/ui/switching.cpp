@@ -1,19 +1,46 @@
-// Switching to the default application.
+// Switching to the default application: tray launch items and the Power key with no
+// application driven.
 #include "switching.h"
 #include "dialog_close.h"
 #include "settings.h"
 #include "../profiles/app_windows.h"
+#include "../profiles/detection_order.h"
+#include "../profiles/launch.h"
 #include "../profiles/profile.h"
+#include "../profiles/profile_ops.h"
+
+static int CloseUnlessKept(int index, void *kept)
+{
+    if (index != *(int *)kept)
+        CloseApp(index);
+    return 0;
+}
+
+void CloseOtherApps(int index)
+{
+    WalkTvApps(CloseUnlessKept, &index);
+}
 
 void SwitchToApp(int index)
 {
-    // In memory only; the Setting dialog is what stores a default.
-    if (index >= 1 && index <= TV_APP_COUNT)
-        defaultTvApp = index;
+    if (index < 1 || index > TV_APP_COUNT)
+        return;
+    CloseOtherApps(index);
+    ActivateOrLaunch(index);
+    // After the launch, which must still see the previous default; in memory only.
+    defaultTvApp = index;
 }
 
 void PowerDefaultApp(void)
 {
+    int index = defaultTvApp;
+    if (index < 1 || index > TV_APP_COUNT)
+        return;
+    if (tvApps[index].installed == 0)
+        MessageBoxA(NULL, "Please re-initialize the TV application settings.", "Remote Control",
+                    MB_OK | MB_SETFOREGROUND);
+    CloseOtherApps(index);
+    TogglePower(index);
 }
 
 int IsAppWindowPresent(int index)

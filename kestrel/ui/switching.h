@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+// Closes every application but index, in detection order.
+void CloseOtherApps(int index);
 void SwitchToApp(int index);
 void PowerDefaultApp(void);
 // 1 when application index's window exists.

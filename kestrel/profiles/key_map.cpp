@@ -1,0 +1,100 @@
+// The one interpreter of the nine key maps.
+#include "key_map.h"
+
+#include "app_windows.h"
+#include "primitives.h"
+#include "profile.h"
+#include "../core/seams.h"
+
+int DigitOfKey(unsigned int code)
+{
+    if (code >= 30 && code <= 38)
+        return (int)code - 29;
+    if (code == 39)
+        return 0;
+    return -1;
+}
+
+static int RowMatches(const KeyMapRow &row, unsigned int code)
+{
+    if (row.code == DIGIT_KEYS)
+        return DigitOfKey(code) >= 0;
+    return row.code == code;
+}
+
+// The set-1 scan code of a digit key on the main keyboard: '1' is 2, ... '9' is 10, '0' is 11.
+static LPARAM DigitScanLParam(int digit)
+{
+    int scan = digit == 0 ? 11 : digit + 1;
+    return ((LPARAM)scan << 16) | 1;
+}
+
+static void PostMapCommand(HWND window, const KeyMap &map, unsigned int command)
+{
+    if (map.commandInLParam)
+        PostCommand(window, map.commandMessage, map.commandWParam, (LPARAM)command);
+    else
+        PostCommand(window, map.commandMessage, command, 0);
+}
+
+static void PerformRow(HWND window, const KeyMap &map, const KeyMapRow &row, unsigned int value, int digit)
+{
+    switch (row.action) {
+    case KEY_TAP:
+        Activate(window);
+        TapKey((BYTE)value);
+        break;
+    case KEY_CHORD:
+        Activate(window);
+        ChordKeys(row.modifier1, row.modifier2, (BYTE)value);
+        break;
+    case KEY_POST_DOWN:
+        Activate(window);
+        PostKeyDown(window, value & 0xFF, FIXED_KEYDOWN_LPARAM);
+        break;
+    case KEY_DOWN:
+        PostKeyDown(window, value, row.lParam == DIGIT_SCAN_LPARAM ? DigitScanLParam(digit) : row.lParam);
+        break;
+    case KEY_MESSAGE:
+        PostCommand(window, row.message, value, 0);
+        break;
+    case KEY_COMMAND:
+        PostMapCommand(window, map, value);
+        break;
+    case KEY_RAISE_COMMAND:
+        ActivateAndRaise(window);
+        PostMapCommand(window, map, value);
+        break;
+    }
+}
+
+void RunKeyMap(int index, const KeyMap &map, unsigned int code)
+{
+    int digit = DigitOfKey(code);
+    DWORD pauseMs = 0;
+    int matched = 0;
+    HWND window = NULL;
+    for (int i = 0; i < map.rowCount; ++i) {
+        const KeyMapRow &row = map.rows[i];
+        if (!RowMatches(row, code))
+            continue;
+        unsigned int value = row.code == DIGIT_KEYS ? row.value + (unsigned)digit : row.value;
+        if (map.route) {
+            map.route(index, row, value);
+        } else {
+            // A code without an entry costs no window search; an entry looks once.
+            if (!matched) {
+                window = FindAppWindow(index);
+                tvApps[index].window = window;
+            }
+            if (window)
+                PerformRow(window, map, row, value, digit);
+        }
+        matched = 1;
+        if (row.pauseMs)
+            pauseMs = row.pauseMs;
+    }
+    // Some applications need the time to act on a command before the next key.
+    if (pauseMs)
+        sleepThread(pauseMs);
+}

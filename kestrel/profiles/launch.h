@@ -1,0 +1,13 @@
+// Starting a TV application through the shell, and bringing it to the front.
+#ifndef KESTREL_LAUNCH_H
+#define KESTREL_LAUNCH_H
+
+#include <windows.h>
+
+// A running instance's window if there is one; else starts the installed application with the
+// parameter "remote" and returns its window if it exists already. NULL when nothing is found.
+HWND Launch(int index);
+// The installed application's window brought to the front, launching it when no class match runs.
+HWND ActivateOrLaunch(int index);
+
+#endif

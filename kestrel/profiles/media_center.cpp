@@ -1,0 +1,78 @@
+// Windows Media Center: the XP edition by its registry mark and shell file, Vista and later by
+// its "Ident" value. A failed detection keeps what an earlier success found.
+#include "install_detection.h"
+
+#include <windows.h>
+
+#include "file_exists.h"
+#include "profile.h"
+#include "../core/seams.h"
+#include "../core/text_copy.h"
+
+static int ReadVersion(OSVERSIONINFOEXA *version)
+{
+    ZeroMemory(version, sizeof *version);
+    version->dwOSVersionInfoSize = sizeof(OSVERSIONINFOEXA);
+    if (windowsVersion((OSVERSIONINFOA *)version))
+        return 1;
+    ZeroMemory(version, sizeof *version);
+    version->dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
+    return windowsVersion((OSVERSIONINFOA *)version) != FALSE;
+}
+
+static int XpMediaCenterInstalled(void)
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "System\\WPA\\MediaCenter", 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+        return 0;
+    DWORD installed = 0;
+    DWORD size = sizeof installed;
+    LONG result = RegQueryValueExA(key, "Installed", NULL, NULL, (BYTE *)&installed, &size);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS || installed != 1)
+        return 0;
+
+    char path[300];
+    char folder[256];
+    UINT length = GetWindowsDirectoryA(folder, sizeof folder);
+    if (length == 0 || length >= sizeof folder)
+        return 0;
+    if (!CopyText(path, sizeof path, folder) || !AppendText(path, sizeof path, "\\ehome") ||
+        !AppendText(path, sizeof path, "\\") || !AppendText(path, sizeof path, "EHSHELL.EXE"))
+        return 0;
+    return FileExists(path);
+}
+
+static int LaterMediaCenterInstalled(void)
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Media Center", 0,
+                      KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+        return 0;
+    BYTE ident[256];
+    DWORD size = sizeof ident;
+    LONG result = RegQueryValueExA(key, "Ident", NULL, NULL, ident, &size);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS;
+}
+
+int DetectMediaCenter(void)
+{
+    OSVERSIONINFOEXA version;
+    if (!ReadVersion(&version) || version.dwPlatformId != VER_PLATFORM_WIN32_NT)
+        return 0;
+    if (version.dwMajorVersion == 5) {
+        // Only XP (5.1) had a Media Center edition.
+        if (version.dwMinorVersion != 1 || !XpMediaCenterInstalled())
+            return 0;
+        tvApps[APP_MEDIACENTER].installed = 1;
+        xpMediaCenter = 1;
+        return 1;
+    }
+    if (version.dwMajorVersion == 6 && LaterMediaCenterInstalled()) {
+        xpMediaCenter = 0;
+        tvApps[APP_MEDIACENTER].installed = 1;
+        return 1;
+    }
+    return 0;
+}
