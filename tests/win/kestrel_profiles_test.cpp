@@ -1,0 +1,430 @@
+// Install paths, window lookups, launching through the real shell, closing, the Power key and
+// the installation tests, against registry values, windows and the TV application stand-in.
+#include <gtest/gtest.h>
+#include <shlwapi.h>
+#include <string>
+#include <vector>
+
+#include "core/app_timer.h"
+#include "core/receiver.h"
+#include "core/seams.h"
+#include "profiles/app_windows.h"
+#include "profiles/install_detection.h"
+#include "profiles/launch.h"
+#include "profiles/profile.h"
+#include "profiles/profile_ops.h"
+#include "tvapp_support.h"
+#include "ui/settings.h"
+#include "win_support.h"
+
+static std::vector<DWORD> sleeps;
+static VOID WINAPI RecordSleep(DWORD milliseconds)
+{
+    sleeps.push_back(milliseconds);
+}
+
+static void SetString(const char *subKey, const char *name, const std::string &value)
+{
+    HKEY key;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_LOCAL_MACHINE, subKey, &key));
+    ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key, name, 0, REG_SZ, (const BYTE *)value.c_str(), (DWORD)value.size() + 1));
+    RegCloseKey(key);
+}
+
+static void SetDword(const char *subKey, const char *name, DWORD value)
+{
+    HKEY key;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_LOCAL_MACHINE, subKey, &key));
+    ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key, name, 0, REG_DWORD, (const BYTE *)&value, sizeof value));
+    RegCloseKey(key);
+}
+
+static void DeleteKeyTree(const std::string &subKey)
+{
+    SHDeleteKeyA(HKEY_LOCAL_MACHINE, subKey.c_str());
+}
+
+static std::string TempFolder(const std::string &name)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    std::string folder = std::string(temp) + name;
+    CreateDirectoryA(folder.c_str(), NULL);
+    return folder;
+}
+
+static const char totalMediaKey[] = "SOFTWARE\\ArcSoft\\TotalMedia";
+
+// Answers the next "Remote Control" message box with OK and keeps its text.
+static std::string boxText;
+static int boxesSeen;
+static void CALLBACK AnswerBox(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND box = FindWindowA("#32770", "Remote Control");
+    if (!box)
+        return;
+    char text[256] = "";
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    boxText = text;
+    ++boxesSeen;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+class Profiles : public ::testing::Test {
+protected:
+    std::vector<TvAppInstance> apps;
+    std::vector<HWND> windows;
+    UINT_PTR boxTimer = 0;
+    void SetUp() override
+    {
+        sleeps.clear();
+        sleepThread = RecordSleep;
+        boxText.clear();
+        boxesSeen = 0;
+        boxTimer = SetTimer(NULL, 0, 30, AnswerBox);
+        DeleteKeyTree("SOFTWARE\\ArcSoft");
+        BuildProfiles();
+        for (int i = 0; i <= TV_APP_COUNT; ++i)
+            launchWatch[i] = 0;
+        defaultTvApp = 9;
+        xpMediaCenter = 0;
+    }
+    void TearDown() override
+    {
+        KillTimer(NULL, boxTimer);
+        for (TvAppInstance &app : apps)
+            EndTvApp(app);
+        for (HWND window : windows)
+            DestroyWindow(window);
+        StopTimer(watchTimer);
+        sleepThread = Sleep;
+        windowsVersion = GetVersionExA;
+    }
+    TvAppInstance &Start(const std::string &arguments, const std::string &name)
+    {
+        apps.push_back(TvAppInstance());
+        std::string record = TempFolder("profiles") + "\\" + name + ".txt";
+        DeleteFileA(record.c_str());
+        EXPECT_TRUE(StartTvApp(ModuleFolder() + "tvapp.exe", arguments + " --record \"" + record + "\"", &apps.back()));
+        TakeRecord(apps.back());
+        return apps.back();
+    }
+    // Installs the stand-in as TotalMedia in a folder with a blank, and names the folder in the registry.
+    std::string InstallTotalMedia(const std::string &valueSuffix)
+    {
+        std::string folder = TempFolder("tv apps") + "\\TotalMedia";
+        EXPECT_NE("", InstallTvApp(folder, "TotalMedia.exe"));
+        DeleteFileA((folder + "\\TotalMedia.record.txt").c_str());
+        SetString(totalMediaKey, "AppPath", folder + valueSuffix);
+        BuildProfile(APP_TOTALMEDIA);
+        return folder;
+    }
+};
+
+TEST_F(Profiles, InstallPathFitsInOneHundredTwentySevenCharacters)
+{
+    std::string exact(127, 'x');
+    SetString(totalMediaKey, "AppPath", exact);
+    BuildProfile(APP_TOTALMEDIA);
+    EXPECT_EQ(1, tvApps[APP_TOTALMEDIA].installed);
+    EXPECT_EQ(exact, tvApps[APP_TOTALMEDIA].installDir);
+    EXPECT_STREQ("TotalMedia.exe", tvApps[APP_TOTALMEDIA].exeName);
+
+    SetString(totalMediaKey, "AppPath", std::string(128, 'y'));
+    BuildProfile(APP_TOTALMEDIA);
+    EXPECT_EQ(0, tvApps[APP_TOTALMEDIA].installed);
+    EXPECT_STREQ("", tvApps[APP_TOTALMEDIA].exeName);
+
+    // 128 bytes stored without a terminator are just as long.
+    HKEY key;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_LOCAL_MACHINE, totalMediaKey, &key));
+    std::string unterminated(128, 'z');
+    RegSetValueExA(key, "AppPath", 0, REG_SZ, (const BYTE *)unterminated.data(), 128);
+    RegCloseKey(key);
+    BuildProfile(APP_TOTALMEDIA);
+    EXPECT_EQ(0, tvApps[APP_TOTALMEDIA].installed);
+
+    DeleteKeyTree("SOFTWARE\\ArcSoft");
+    BuildProfile(APP_TOTALMEDIA);
+    EXPECT_EQ(0, tvApps[APP_TOTALMEDIA].installed);
+}
+
+TEST_F(Profiles, LaunchStartsTheFolderValueAsItStandsWithRemote)
+{
+    std::string folder = InstallTotalMedia("\\");
+    tvApps[APP_TOTALMEDIA].active = 0;
+    Launch(APP_TOTALMEDIA);
+    apps.push_back(TvAppInstance());
+    ASSERT_TRUE(AttachTvApp(NULL, "Arcsoft TotalMedia", folder + "\\TotalMedia.record.txt", 10000, &apps.back()));
+    std::vector<std::string> record = ReadRecord(folder + "\\TotalMedia.record.txt");
+    ASSERT_FALSE(record.empty());
+    // The value's own backslash and the separator: two before the program's name.
+    EXPECT_NE(std::string::npos, record[0].find("TotalMedia\\\\TotalMedia.exe")) << record[0];
+    EXPECT_EQ(" remote", record[0].substr(record[0].size() - 7)) << record[0];
+    EXPECT_EQ(1, tvApps[APP_TOTALMEDIA].active);
+    EXPECT_EQ(0, boxesSeen);
+}
+
+TEST_F(Profiles, FailedLaunchSaysSoAndLeavesTheMark)
+{
+    SetString(totalMediaKey, "AppPath", TempFolder("nothing here"));
+    BuildProfile(APP_TOTALMEDIA);
+    ASSERT_EQ(1, tvApps[APP_TOTALMEDIA].installed);
+    EXPECT_EQ(NULL, Launch(APP_TOTALMEDIA));
+    EXPECT_EQ(1, boxesSeen);
+    EXPECT_EQ("Can't launch TV application what you want.", boxText);
+    EXPECT_EQ(0, tvApps[APP_TOTALMEDIA].active);
+}
+
+TEST_F(Profiles, RunningInstanceIsReturnedAndNothingStarts)
+{
+    // XpertTVR is not installed, yet its class answers the running-instance check.
+    HWND xpert = OpenTestWindow("XPERT_TVR", "XpertTVR");
+    windows.push_back(xpert);
+    ASSERT_EQ(0, tvApps[APP_XPERTTVR].installed);
+    EXPECT_EQ(xpert, Launch(APP_XPERTTVR));
+    EXPECT_EQ(0, boxesSeen);
+    EXPECT_EQ(0, tvApps[APP_XPERTTVR].active);
+}
+
+TEST_F(Profiles, ZoruvUviroClassPrefixFindsDeverOroru)
+{
+    TvAppInstance &dever = Start("--as 6", "dever");
+    EXPECT_EQ(dever.mainWindow, FindWindowByClassPrefix(APP_ZORUVUVIRO));
+    // Installed ZoruvUviro Zuvava: its activate-or-launch brings DeverOroru forward instead.
+    tvApps[APP_ZORUVUVIRO].installed = 1;
+    HWND bystander = OpenTestWindow("ProfilesBystander", "bystander", DefWindowProcA, WS_OVERLAPPED | WS_VISIBLE);
+    windows.push_back(bystander);
+    SetForegroundWindow(bystander);
+    EXPECT_EQ(dever.mainWindow, ActivateOrLaunch(APP_ZORUVUVIRO));
+    std::vector<std::string> record = TakeRecord(dever);
+    EXPECT_EQ(std::vector<std::string>{ "activate main" }, record);
+    EXPECT_EQ(0, boxesSeen);
+    // Profiles with no launch class never match by prefix.
+    EXPECT_EQ(NULL, FindWindowByClassPrefix(APP_TOTALMEDIA));
+}
+
+TEST_F(Profiles, CloseActionsOfEachApplication)
+{
+    const struct { int index; const char *pose; const char *expected; } cases[] = {
+        { APP_MYICTV, "--as 3", "post main 5401 5400 1 fg=0" },
+        { APP_DEVERORORU, "--as 6", "post main 4024 1 0 fg=0" },
+        { APP_XPERTTVR, "--as 7", "post main 3024 1 0 fg=0" },
+        { APP_RARARURI, "--as 8", "post main 3024 1 0 fg=0" },
+        { APP_ZORUVUVIRO, "--as 9", "post main 4024 25 0 fg=0" },
+        // WinDVR is closed by its 'X' key-down, found by its own title lookup.
+        { APP_WINDVR, "--as 2", "post main 256 88 2949121 fg=0" },
+    };
+    int n = 0;
+    for (const auto &c : cases) {
+        TvAppInstance &app = Start(c.pose, "close" + std::to_string(n++));
+        tvApps[c.index].active = 1;
+        CloseApp(c.index);
+        std::vector<std::string> record = TakeRecord(app);
+        ASSERT_FALSE(record.empty()) << c.pose;
+        EXPECT_EQ(c.expected, record[0]) << c.pose;
+        EXPECT_EQ(0, tvApps[c.index].active) << c.pose;
+        EndTvApp(app);
+    }
+}
+
+TEST_F(Profiles, PowerClosesARunningApplicationWithAltF4)
+{
+    TvAppInstance &app = Start("--as 5", "altf4");
+    tvApps[APP_TOTALMEDIA].active = 1;
+    TogglePower(APP_TOTALMEDIA);
+    std::vector<std::string> record = TakeRecord(app);
+    std::vector<std::string> keys;
+    for (const std::string &line : record) {
+        if (line.compare(0, 4, "key ") == 0 || line.compare(0, 6, "close ") == 0)
+            keys.push_back(line);
+        if (line == "close alt-f4")
+            break;
+    }
+    EXPECT_EQ((std::vector<std::string>{ "key 18 down ext=1 injected=1", "key 115 down ext=1 injected=1",
+                                         "close alt-f4" }),
+              keys);
+    EXPECT_EQ(0, tvApps[APP_TOTALMEDIA].active);
+    EXPECT_FALSE(watchTimer.running) << "closing starts no watcher";
+}
+
+TEST_F(Profiles, CloseOfAnApplicationNotRunningKeepsItsMark)
+{
+    tvApps[APP_RARARURI].active = 1;
+    CloseApp(APP_RARARURI);
+    EXPECT_EQ(1, tvApps[APP_RARARURI].active);
+}
+
+TEST_F(Profiles, PowerForAnApplicationNeitherInstalledNorRunningStillWatches)
+{
+    HWND owner = OpenTestWindow("ProfilesOwner", "owner");
+    windows.push_back(owner);
+    BindTimer(watchTimer, owner, WATCH_PERIOD_MS);
+    TogglePower(APP_RARARURI);
+    EXPECT_EQ(0, launchWatch[APP_RARARURI]);
+    EXPECT_EQ(0, boxesSeen);
+    // The watcher's tick finds no flag, gives a starting application two seconds, then stops.
+    ASSERT_TRUE(WaitFor([] { return !sleeps.empty(); }, 2000));
+    EXPECT_EQ(std::vector<DWORD>{ 2000 }, sleeps);
+    PumpFor(300);
+    EXPECT_EQ(1u, sleeps.size()) << "the watcher stopped after its one wait";
+}
+
+TEST_F(Profiles, LaunchedApplicationIsWatchedUntilItsWindowGoes)
+{
+    HWND owner = OpenTestWindow("ProfilesOwner", "owner");
+    windows.push_back(owner);
+    BindTimer(watchTimer, owner, WATCH_PERIOD_MS);
+    std::string folder = InstallTotalMedia("");
+    TogglePower(APP_TOTALMEDIA);
+    EXPECT_EQ(1, tvApps[APP_TOTALMEDIA].active);
+    EXPECT_EQ(1, launchWatch[APP_TOTALMEDIA]);
+    apps.push_back(TvAppInstance());
+    ASSERT_TRUE(AttachTvApp(NULL, "Arcsoft TotalMedia", folder + "\\TotalMedia.record.txt", 10000, &apps.back()));
+    PumpFor(300);
+    EXPECT_EQ(1, tvApps[APP_TOTALMEDIA].active) << "kept while the window is there";
+    EndTvApp(apps.back());
+    ASSERT_TRUE(WaitFor([] { return tvApps[APP_TOTALMEDIA].active == 0; }, 3000));
+    EXPECT_EQ(0, launchWatch[APP_TOTALMEDIA]);
+    EXPECT_TRUE(sleeps.empty());
+}
+
+// The Windows version the Media Center detection sees.
+static DWORD fakeMajor, fakeMinor, fakePlatform;
+static BOOL WINAPI FakeVersion(OSVERSIONINFOA *version)
+{
+    version->dwMajorVersion = fakeMajor;
+    version->dwMinorVersion = fakeMinor;
+    version->dwPlatformId = fakePlatform;
+    return TRUE;
+}
+
+class MediaCenter : public Profiles {
+protected:
+    std::string shell;
+    void SetUp() override
+    {
+        Profiles::SetUp();
+        windowsVersion = FakeVersion;
+        fakePlatform = VER_PLATFORM_WIN32_NT;
+        DeleteKeyTree("System\\WPA\\MediaCenter");
+        DeleteKeyTree("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Media Center");
+        char windows[MAX_PATH];
+        GetWindowsDirectoryA(windows, sizeof windows);
+        shell = std::string(windows) + "\\ehome\\ehshell.exe";
+        DeleteFileA(shell.c_str());
+        DeleteKeyTree("SOFTWARE\\CyberLink");
+        BuildProfile(APP_MEDIACENTER);
+    }
+    void TearDown() override
+    {
+        DeleteFileA(shell.c_str());
+        Profiles::TearDown();
+    }
+};
+
+TEST_F(MediaCenter, XpNeedsTheMarkOneAndTheShellFile)
+{
+    fakeMajor = 5;
+    fakeMinor = 1;
+    SetDword("System\\WPA\\MediaCenter", "Installed", 1);
+    EXPECT_EQ(0, DetectMediaCenter()) << "no shell file";
+    ASSERT_NE("", InstallTvApp(shell.substr(0, shell.size() - 12), "ehshell.exe"));
+    SetDword("System\\WPA\\MediaCenter", "Installed", 2);
+    EXPECT_EQ(0, DetectMediaCenter()) << "Installed = 2";
+    EXPECT_EQ(0, tvApps[APP_MEDIACENTER].installed);
+    fakeMinor = 2;
+    SetDword("System\\WPA\\MediaCenter", "Installed", 1);
+    EXPECT_EQ(0, DetectMediaCenter()) << "5.2 had none";
+    fakeMinor = 1;
+    EXPECT_EQ(1, DetectMediaCenter());
+    EXPECT_EQ(1, tvApps[APP_MEDIACENTER].installed);
+    // The XP edition is known by its class alone.
+    HWND window = OpenTestWindow("eHome Render Window", "Media Center XP");
+    windows.push_back(window);
+    EXPECT_EQ(window, FindDetectionWindow(APP_MEDIACENTER));
+}
+
+TEST_F(MediaCenter, LaterWindowsNeedsIdentAndTheTitle)
+{
+    fakeMajor = 6;
+    fakeMinor = 1;
+    EXPECT_EQ(0, DetectMediaCenter());
+    SetString("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Media Center", "Ident", "5.0");
+    EXPECT_EQ(1, DetectMediaCenter());
+    EXPECT_EQ(1, tvApps[APP_MEDIACENTER].installed);
+    HWND window = OpenTestWindow("eHome Render Window", "Media Center XP");
+    windows.push_back(window);
+    EXPECT_EQ(NULL, FindDetectionWindow(APP_MEDIACENTER)) << "needs the title Windows Media Center";
+    fakeMajor = 5;
+    fakeMinor = 0;
+    EXPECT_EQ(0, DetectMediaCenter());
+    fakePlatform = VER_PLATFORM_WIN32_WINDOWS;
+    fakeMajor = 6;
+    EXPECT_EQ(0, DetectMediaCenter());
+    EXPECT_EQ(1, tvApps[APP_MEDIACENTER].installed) << "a failed detection clears nothing";
+}
+
+TEST_F(MediaCenter, DefaultMediaCenterLaunchesItsShellForAnyProfile)
+{
+    fakeMajor = 6;
+    fakeMinor = 0;
+    SetString("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Media Center", "Ident", "5.0");
+    std::string folder = shell.substr(0, shell.size() - 12);
+    ASSERT_NE("", InstallTvApp(folder, "ehshell.exe"));
+    DeleteFileA((folder + "\\ehshell.record.txt").c_str());
+    InstallTotalMedia("");
+    defaultTvApp = 4;
+    Launch(APP_TOTALMEDIA);
+    apps.push_back(TvAppInstance());
+    ASSERT_TRUE(AttachTvApp("eHome Render Window", NULL, folder + "\\ehshell.record.txt", 10000, &apps.back()));
+    std::vector<std::string> record = ReadRecord(folder + "\\ehshell.record.txt");
+    ASSERT_FALSE(record.empty());
+    EXPECT_NE(std::string::npos, record[0].find("ehome\\ehshell.exe")) << record[0];
+    EXPECT_EQ(NULL, FindWindowA(NULL, "Arcsoft TotalMedia"));
+}
+
+class SkinProbe : public Profiles {
+protected:
+    const char *uninstall = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+    std::string Entry(const char *name, const char *displayName, bool withSkin)
+    {
+        std::string location = TempFolder(std::string("probe ") + name);
+        std::string toolbar = location;
+        for (const char *part : { "\\DTVR", "\\UI", "\\Default", "\\Toolbar" }) {
+            toolbar += part;
+            CreateDirectoryA(toolbar.c_str(), NULL);
+        }
+        std::string png = toolbar + "\\Playback_BG_MIDDLE.png";
+        if (withSkin)
+            CloseHandle(CreateFileA(png.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL));
+        else
+            DeleteFileA(png.c_str());
+        std::string key = std::string(uninstall) + "\\" + name;
+        SetString(key.c_str(), "DisplayName", displayName);
+        SetString(key.c_str(), "InstallLocation", location);
+        return key;
+    }
+    void TearDown() override
+    {
+        for (const char *name : { "AAA probe", "ZZZ probe" })
+            DeleteKeyTree((std::string(uninstall) + "\\" + name).c_str());
+        zoruvSkinFlag = 0;
+        Profiles::TearDown();
+    }
+};
+
+TEST_F(SkinProbe, TheLastMatchingEntryDecides)
+{
+    Entry("AAA probe", "DeverOroruCenter", true);
+    Entry("ZZZ probe", "DeverOroruCenter", false);
+    ProbeZoruvUviro();
+    EXPECT_EQ(0, zoruvSkinFlag);
+    Entry("AAA probe", "DeverOroruCenter", false);
+    Entry("ZZZ probe", "deverORORUcenter", true);
+    ProbeZoruvUviro();
+    EXPECT_EQ(1, zoruvSkinFlag) << "letter case does not matter";
+    Entry("ZZZ probe", "ZoruvUviro Zuvava", true);
+    ProbeZoruvUviro();
+    EXPECT_EQ(0, zoruvSkinFlag) << "another display name";
+}
