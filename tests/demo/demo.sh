@@ -34,6 +34,12 @@ echo "== kestrel and the virtual tuner stick =="
 echo "kestrel polls the stick's infrared receiver every 100 ms while the stick is there,"
 echo "and tries to open it again every 3 seconds while it is not."
 echo
+# ZoruvUviro Zuvava, the default TV application, is "installed": the stand-in under the
+# application's own program name, in the folder its registry value names.
+zoruv_dir='C:\TV Center'
+zoruv_unix="$WINEPREFIX/drive_c/TV Center"
+mkdir -p "$zoruv_unix" && cp "$bin/tvapp.exe" "$zoruv_unix/MainCenter.exe"
+"$wine" reg add 'HKLM\Software\VUzeva Multimedia\TV Center\DTVR' /v AppPath /d "$zoruv_dir" /f >/dev/null 2>&1
 remote unplug
 echo "1. The stick is unplugged. Starting kestrel.exe..."
 "$wine" "$bin/kestrel.exe" &
@@ -83,6 +89,56 @@ echo "   Key 8 (down) held for 10 events: pointer at $(probe cursor)."
 drain pause 400 press 0
 echo "   Key 0 clicked the left button there, key 10 clicks the right one, key 5 holds a button for dragging."
 echo
+# A TV application stand-in posing as application N, recording into a file of the prefix.
+record_dir=$WINEPREFIX/drive_c
+start_app() {  # start_app N NAME
+  rm -f "$record_dir/$2.txt"
+  "$wine" "$bin/tvapp.exe" --as "$1" --record "C:\\$2.txt" >/dev/null 2>&1 &
+  for _ in $(seq 1 100); do grep -q '^start' "$record_dir/$2.txt" 2>/dev/null && return 0; sleep 0.05; done
+  return 1
+}
+# What a stand-in received, in words.
+received() {  # received FILE
+  sed -e 's/\r$//' "$1" | awk '
+    $1 == "key" { printf "     keystroke  key %s %s%s\n", $2, $3, ($4 == "ext=1" ? " (extended flag)" : "") }
+    $1 == "post" { m = $3; name = (m == 256 ? "WM_KEYDOWN" : "message " m);
+                   printf "     posted     %s wParam %s lParam %s to %s\n", name, $4, $5, $2 }
+    $1 == "activate" { printf "     brought to the front\n" }
+    $1 == "close" { printf "     closed (%s)\n", $2 }
+    $1 == "start" { $1 = ""; printf "     started as:%s\n", $0 }'
+}
+echo "6. A TV application runs: the remote now drives it instead of the pointer."
+if start_app 5 totalmedia; then
+  echo "   The stand-in poses as TotalMedia (\"Arcsoft TotalMedia\"), which takes keystrokes."
+  drain press 24 press 42
+  echo "   Key 24 (Up) and key 42 (Ctrl+P) reached it as:"
+  received "$record_dir/totalmedia.txt" | grep -v started
+  drain press 19
+  sleep 0.5
+  echo "   The Power key closed it (the application it drives is closed with Alt+F4):"
+  received "$record_dir/totalmedia.txt" | grep -E 'closed'
+fi
+if start_app 7 xperttvr; then
+  echo "   Now as XpertTVR (class \"XPERT_TVR\"), which takes private messages (3024)."
+  drain press 7 press 8 press 33
+  echo "   Keys 7 (Down), 8 (OK) and 33 (digit 4) reached it as:"
+  received "$record_dir/xperttvr.txt" | grep -v started
+  drain press 19
+  sleep 0.5
+  echo "   Power closed it with its exit command:"
+  received "$record_dir/xperttvr.txt" | tail -n 2
+fi
+echo "   With nothing running, Power starts the default application (ZoruvUviro Zuvava) through"
+echo "   the shell, from the folder its registry value names:"
+rm -f "$zoruv_unix/MainCenter.record.txt"
+drain press 19
+for _ in $(seq 1 100); do grep -q '^start' "$zoruv_unix/MainCenter.record.txt" 2>/dev/null && break; sleep 0.05; done
+received "$zoruv_unix/MainCenter.record.txt" | grep started
+drain pause 500 press 19
+sleep 0.5
+echo "   and the next Power press closes it again:"
+received "$zoruv_unix/MainCenter.record.txt" | grep -E 'posted|closed'
+echo
 open_menu() {  # right-click the tray icon with the real mouse until the menu is up
   local icon _ try
   icon=$(probe tray) || return 1
@@ -92,7 +148,7 @@ open_menu() {  # right-click the tray icon with the real mouse until the menu is
   done
   return 1
 }
-echo "6. A right click with the real mouse on the tray icon opens kestrel's menu."
+echo "7. A right click with the real mouse on the tray icon opens kestrel's menu."
 if open_menu; then
   shot=$build/demo-tray-menu.png
   if xwd -root -silent | /usr/bin/convert xwd:- -crop 200x140+0+0 "$shot" 2>/dev/null; then
@@ -109,7 +165,7 @@ if open_menu; then
     sleep 0.5
   fi
   echo
-  echo "7. The last item is Exit: choosing it ends kestrel and takes its icon away."
+  echo "8. The last item is Exit: choosing it ends kestrel and takes its icon away."
   if open_menu; then
     probe keys up return
     for _ in $(seq 1 50); do kill -0 "$kestrel_pid" 2>/dev/null || break; sleep 0.1; done
