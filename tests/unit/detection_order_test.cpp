@@ -1,12 +1,13 @@
 // The order in which profiles are walked decides which application wins.
 #include <gtest/gtest.h>
+#include <vector>
 
 #include "profiles/detection_order.h"
 
 TEST(DetectionOrder, PutsXpertTvrBeforeDeverOroruBeforeTotalMedia)
 {
-    const int expected[9] = { 1, 2, 3, 4, 7, 6, 5, 8, 9 };
-    for (int i = 0; i < 9; ++i)
+    const int expected[TV_APP_COUNT] = { 1, 2, 3, 4, 7, 6, 5, 8, 9 };
+    for (int i = 0; i < TV_APP_COUNT; ++i)
         EXPECT_EQ(expected[i], detectionOrder[i]) << "position " << i + 1;
 }
 
@@ -24,7 +25,7 @@ TEST(DetectionOrder, FirstFlaggedAppFollowsDetectionOrderNotIndexOrder)
         { { 8, 9, 4 }, 4 },
     };
     for (const Case &c : cases) {
-        int flags[10] = {};
+        int flags[TV_APP_COUNT + 1] = {};
         for (int index : c.set)
             if (index)
                 flags[index] = 1;
@@ -34,7 +35,31 @@ TEST(DetectionOrder, FirstFlaggedAppFollowsDetectionOrderNotIndexOrder)
 
 TEST(DetectionOrder, AnyNonZeroFlagCounts)
 {
-    int flags[10] = {};
+    int flags[TV_APP_COUNT + 1] = {};
     flags[2] = -1;
     EXPECT_EQ(2, FirstFlaggedApp(flags));
+}
+
+static std::vector<int> visited;
+static int stopAt;
+static int Visit(int index, void *context)
+{
+    visited.push_back(index);
+    ++*(int *)context;
+    return index == stopAt;
+}
+
+TEST(DetectionOrder, WalkVisitsInOrderAndStopsAtTheFirstYes)
+{
+    int calls = 0;
+    visited.clear();
+    stopAt = 0;
+    EXPECT_EQ(0, WalkTvApps(Visit, &calls));
+    EXPECT_EQ((std::vector<int>{ 1, 2, 3, 4, 7, 6, 5, 8, 9 }), visited);
+    EXPECT_EQ(9, calls) << "the context reaches every visit";
+
+    visited.clear();
+    stopAt = 6;
+    EXPECT_EQ(6, WalkTvApps(Visit, &calls));
+    EXPECT_EQ((std::vector<int>{ 1, 2, 3, 4, 7, 6 }), visited);
 }

@@ -19,7 +19,7 @@ void ResetRepeatState()
 
 struct ReportCase {
     unsigned char status;
-    unsigned char report[8];
+    unsigned char report[IR_REPORT_BYTES];
     int expected;
 };
 
