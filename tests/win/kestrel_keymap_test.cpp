@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "core/seams.h"
-#include "profiles/key_maps.h"
 #include "profiles/profile.h"
 #include "profiles/profile_ops.h"
 #include "tvapp_support.h"
