@@ -137,7 +137,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         return Fail("no pose: name the program after an application or pass --as N", 2);
 
     // The hook is in place before any window can be found, so no early key escapes it.
-    if (!StartKeyHook(GetCurrentThreadId()))
+    if (!StartKeyHook(GetCurrentThreadId(), options.allKeys))
         return Fail("no keyboard hook", 3);
     if (!OpenWindows(pose, options)) {
         StopKeyHook();

@@ -16,6 +16,10 @@ static HANDLE hookReady;
 static HHOOK keyHook;
 static DWORD endTarget;
 static int altHeld;
+// Wine brings another process's window to the front asynchronously: the first keys sent right
+// after SetForegroundWindow may still find the old foreground. A test that drives one
+// stand-in takes every key so that none is lost to that delay.
+static int takeAllKeys;
 
 static int ForegroundIsOurs(void)
 {
@@ -35,7 +39,7 @@ static int IsAlt(DWORD vk)
 static LRESULT CALLBACK KeyHookProc(int code, WPARAM wParam, LPARAM lParam)
 {
     // Once closing, the keys that follow (F4 and Alt going up) belong to whoever is next.
-    if (code != HC_ACTION || RecordClosing() || !ForegroundIsOurs())
+    if (code != HC_ACTION || RecordClosing() || (!takeAllKeys && !ForegroundIsOurs()))
         return CallNextHookEx(keyHook, code, wParam, lParam);
     const KBDLLHOOKSTRUCT *key = (const KBDLLHOOKSTRUCT *)lParam;
     int up = (key->flags & LLKHF_UP) != 0;
@@ -64,9 +68,10 @@ static DWORD WINAPI HookThread(LPVOID)
     return 0;
 }
 
-int StartKeyHook(DWORD mainThreadId)
+int StartKeyHook(DWORD mainThreadId, int allKeys)
 {
     endTarget = mainThreadId;
+    takeAllKeys = allKeys;
     hookReady = CreateEventA(NULL, TRUE, FALSE, NULL);
     if (!hookReady)
         return 0;

@@ -6,7 +6,7 @@
 
 // Starts the hook's thread and returns once the hook is in place; Alt+F4 is reported to
 // mainThreadId as WM_TVAPP_END. 1 on success.
-int StartKeyHook(DWORD mainThreadId);
+int StartKeyHook(DWORD mainThreadId, int allKeys);
 // Removes the hook and ends its thread.
 void StopKeyHook(void);
 

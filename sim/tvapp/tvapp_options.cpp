@@ -41,6 +41,10 @@ int ParseOptions(int argc, char **argv, TvAppOptions *options)
             options->player = PLAYER_HIDDEN;
             continue;
         }
+        if (strcmp(word, "--all-keys") == 0) {
+            options->allKeys = 1;
+            continue;
+        }
         if (strcmp(word, "--visible-player") == 0) {
             options->player = PLAYER_VISIBLE;
             continue;

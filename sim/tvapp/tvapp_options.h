@@ -17,6 +17,7 @@ struct TvAppOptions {
     const char *title;          // --title T; NULL keeps the pose's
     const char *recordPath;     // --record PATH; NULL for the default beside the program
     TvAppPlayer player;         // --player, --visible-player
+    int allKeys;                // --all-keys: every key event is ours, whoever is in front
     int popupCount;
     TvAppPopup popups[TVAPP_MAX_POPUPS];   // --popup CLASS[:TITLE]
 };

@@ -43,33 +43,33 @@ static Lines Chord(std::vector<int> modifiers, int vk)
     return lines;
 }
 
-static std::string Post(const char *tag, unsigned message, unsigned long wParam, unsigned long lParam, int fg)
+static std::string Post(const char *tag, unsigned message, unsigned long wParam, unsigned long lParam)
 {
     return std::string("post ") + tag + " " + std::to_string(message) + " " + std::to_string(wParam) + " " +
-           std::to_string(lParam) + " fg=" + std::to_string(fg);
+           std::to_string(lParam);
 }
 
 // Activate, then WM_KEYDOWN with the fixed lParam 0x01500001.
 static Lines PostDown(int vk)
 {
-    return { Post("main", 256, vk, 0x01500001, 1) };
+    return { Post("main", 256, vk, 0x01500001) };
 }
 
 // WM_KEYDOWN with the key's own lParam, no activation.
 static std::string KeyDown(int vk, unsigned long lParam)
 {
-    return Post("main", 256, vk, lParam, 0);
+    return Post("main", 256, vk, lParam);
 }
 
 static Lines Command(unsigned message, unsigned long command)
 {
-    return { Post("main", message, command, 0, 0) };
+    return { Post("main", message, command, 0) };
 }
 
 struct Entry {
     unsigned code;
     Lines lines;
-    bool activates;   // the window was brought to the front for this entry
+    bool activates;   // the stand-in was brought to the front for this entry
     DWORD pause;
 };
 
@@ -115,7 +115,7 @@ protected:
         std::string record = folder + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
         CreateDirectoryA(folder.c_str(), NULL);
         DeleteFileA(record.c_str());
-        ASSERT_TRUE(StartTvApp(exe, arguments + " --record \"" + record + "\"", &app));
+        ASSERT_TRUE(StartTvApp(exe, arguments + " --all-keys --record \"" + record + "\"", &app));
         TakeRecord(app);
     }
     // Sends one code through the map and compares what arrived, in order, and the pause.
@@ -124,18 +124,24 @@ protected:
         SCOPED_TRACE("code " + std::to_string(entry.code));
         SetForegroundWindow(Bystander());
         ASSERT_TRUE(WaitFor([] { return GetForegroundWindow() == Bystander(); }, 2000));
+        // The stand-in handles its deactivation before a mark posted after it.
+        TakeRecord(app);
         pauses.clear();
         DispatchKey(index, entry.code);
         Lines record = TakeRecord(app);
-        Lines received;
-        bool activated = false;
-        for (const std::string &line : record) {
-            if (line.compare(0, 9, "activate ") == 0)
-                activated = true;
-            else
-                received.push_back(line);
-        }
-        EXPECT_EQ(entry.lines, received);
+        bool activateLine = false;
+        for (const std::string &line : record)
+            activateLine |= line.compare(0, 9, "activate ") == 0;
+        EXPECT_EQ(entry.lines, WithoutForeground(record));
+        // Wine activates another process's window a little later; wait for it, or see that the
+        // bystander kept the front.
+        DWORD processId = app.processId;
+        bool activated = WaitFor([processId] {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(GetForegroundWindow(), &owner);
+            return owner == processId;
+        }, entry.activates && !activateLine ? 2000 : 50);
+        activated |= activateLine;
         EXPECT_EQ(entry.activates, activated);
         if (entry.pause)
             EXPECT_EQ(std::vector<DWORD>{ entry.pause }, pauses);
@@ -334,8 +340,8 @@ TEST_F(KeyMaps, DeverOroruCommandsSomeWithTheWindowInFront)
           { 45, 1000 }, { 46, 8 }, { 54, 2000 }, { 59, 207 }, { 60, 403 },
           { 62, 3 }, { 63, 1001 }, { 79, 402 }, { 80, 401 }, { 81, 4002 }, { 82, 4001 } },
         { { 46, 2000 }, { 54, 3000 }, { 63, 2000 } });
-    entries.push_back({ 42, { Post("main", 4024, 3000, 0, 1) }, true, 2000 });
-    entries.push_back({ 55, { Post("main", 4024, 20, 0, 1) }, true, 0 });
+    entries.push_back({ 42, { Post("main", 4024, 3000, 0) }, true, 2000 });
+    entries.push_back({ 55, { Post("main", 4024, 20, 0) }, true, 0 });
     ExpectAll(APP_DEVERORORU, entries);
 }
 
@@ -349,7 +355,7 @@ TEST_F(KeyMaps, MyIcTvCommandsInTheLParam)
     };
     std::vector<Entry> entries;
     for (auto &row : rows)
-        entries.push_back({ row.first, { Post("main", 5401, 5400, row.second, 0) }, false, 0 });
+        entries.push_back({ row.first, { Post("main", 5401, 5400, row.second) }, false, 0 });
     for (int d = 0; d <= 9; ++d)
         entries.push_back({ DigitCode(d), { KeyDown(96 + d, 0) }, false, 0 });
     entries.push_back({ 54, { KeyDown(27, 0) }, false, 0 });
@@ -376,12 +382,12 @@ TEST_F(KeyMaps, ZoruvUviroWithAVisibleSourceForm)
 {
     Start("--as 9 --popup TSourceForm");
     ExpectAll(APP_ZORUVUVIRO, {
-        { 7, { Post("TSourceForm", 4024, 35004, 0, 1) }, true, 0 },
-        { 8, { Post("TSourceForm", 4024, 35005, 0, 1) }, true, 0 },
-        { 15, { Post("TSourceForm", 4024, 35001, 0, 1) }, true, 0 },
-        { 21, { Post("TSourceForm", 4024, 35003, 0, 1) }, true, 0 },
-        { 24, { Post("TSourceForm", 4024, 35002, 0, 1) }, true, 0 },
-        { 54, { Post("TSourceForm", 4024, 35007, 0, 1) }, true, 0 },
+        { 7, { Post("TSourceForm", 4024, 35004, 0) }, true, 0 },
+        { 8, { Post("TSourceForm", 4024, 35005, 0) }, true, 0 },
+        { 15, { Post("TSourceForm", 4024, 35001, 0) }, true, 0 },
+        { 21, { Post("TSourceForm", 4024, 35003, 0) }, true, 0 },
+        { 24, { Post("TSourceForm", 4024, 35002, 0) }, true, 0 },
+        { 54, { Post("TSourceForm", 4024, 35007, 0) }, true, 0 },
         { 42, Command(4024, 3000), false, 2000 },
         { 80, {}, false, 0 },
         { 5, {}, false, 0 },

@@ -285,3 +285,15 @@ void EndTvApp(TvAppInstance &app)
     app.processId = 0;
     app.mainWindow = NULL;
 }
+
+std::vector<std::string> WithoutForeground(const std::vector<std::string> &lines)
+{
+    std::vector<std::string> result;
+    for (const std::string &line : lines) {
+        if (line.compare(0, 9, "activate ") == 0)
+            continue;
+        size_t at = line.rfind(" fg=");
+        result.push_back(line.compare(0, 5, "post ") == 0 && at != std::string::npos ? line.substr(0, at) : line);
+    }
+    return result;
+}

@@ -41,6 +41,9 @@ std::vector<std::string> ReadRecord(const std::string &recordPath);
 // deadline passes, the lines so far are returned with a last line "timeout ...".
 // Pumps the caller's messages while waiting.
 std::vector<std::string> TakeRecord(TvAppInstance &app);
+// The lines without activations and without the fg= field of posted messages: Wine activates
+// another process's window asynchronously, so when it came to the front is not a stable fact.
+std::vector<std::string> WithoutForeground(const std::vector<std::string> &lines);
 // Ends the stand-in with TerminateProcess (so no close line is added), waits for it and
 // closes its handle; recordPath stays.
 void EndTvApp(TvAppInstance &app);
