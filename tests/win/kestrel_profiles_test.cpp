@@ -198,9 +198,13 @@ TEST_F(Profiles, ZoruvUviroClassPrefixFindsDeverOroru)
     HWND bystander = OpenTestWindow("ProfilesBystander", "bystander", DefWindowProcA, WS_OVERLAPPED | WS_VISIBLE);
     windows.push_back(bystander);
     SetForegroundWindow(bystander);
+    TakeRecord(dever);
     EXPECT_EQ(dever.mainWindow, ActivateOrLaunch(APP_ZORUVUVIRO));
-    std::vector<std::string> record = WithoutForeground(TakeRecord(dever));
-    EXPECT_EQ(std::vector<std::string>{ "activate main" }, record);
+    std::vector<std::string> record = TakeRecord(dever);
+    bool activated = record == std::vector<std::string>{ "activate main" } ||
+                     WaitFor([&] { return GetForegroundWindow() == dever.mainWindow; }, 2000);
+    EXPECT_TRUE(activated);
+    EXPECT_EQ(std::vector<std::string>{}, WithoutForeground(record)) << "nothing else arrived";
     EXPECT_EQ(0, boxesSeen);
     // Profiles with no launch class never match by prefix.
     EXPECT_EQ(NULL, FindWindowByClassPrefix(APP_TOTALMEDIA));
