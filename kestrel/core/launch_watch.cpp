@@ -7,6 +7,7 @@
 #include "../profiles/app_windows.h"
 #include "../profiles/detection_order.h"
 #include "../profiles/profile.h"
+#include "../ui/app_marks.h"
 
 void CALLBACK WatchLaunchedApp(HWND, UINT, UINT_PTR, DWORD)
 {
@@ -19,7 +20,7 @@ void CALLBACK WatchLaunchedApp(HWND, UINT, UINT_PTR, DWORD)
     }
     if (FindDetectionWindow(index))
         return;
-    tvApps[index].active = 0;
+    ClearAppActive(index);
     StopTimer(watchTimer);
     launchWatch[index] = 0;
 }

@@ -8,6 +8,7 @@
 #include "../profiles/install_detection.h"
 #include "../res/resource.h"
 #include "../ui/about.h"
+#include "../ui/setting_dialog.h"
 #include "../ui/settings.h"
 #include "../ui/switching.h"
 

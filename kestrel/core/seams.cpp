@@ -1,6 +1,7 @@
-// Default bindings of the clock, sleep and version seams.
+// Default bindings of the clock, sleep, power-off and version seams.
 #include "seams.h"
 
 DWORD (WINAPI *clockTick)(void) = GetTickCount;
 VOID (WINAPI *sleepThread)(DWORD) = Sleep;
 BOOL (WINAPI *windowsVersion)(OSVERSIONINFOA *) = GetVersionExA;
+BOOL (WINAPI *exitWindows)(UINT, DWORD) = ExitWindowsEx;

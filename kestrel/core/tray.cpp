@@ -6,8 +6,7 @@
 #include "main_window.h"
 #include "tray.h"
 #include "../profiles/catalogue.h"
-#include "../profiles/install_detection.h"
-#include "../profiles/profile.h"
+#include "../ui/app_marks.h"
 #include "../ui/settings.h"
 #include "../ui/switching.h"
 
@@ -50,14 +49,6 @@ int RefreshTrayIcon(void)
     return Shell_NotifyIconA(NIM_MODIFY, &trayIconData) != FALSE;
 }
 
-static int LaunchItemInstalled(int index)
-{
-    // Media Center can arrive after start-up, so it is looked for again.
-    if (index == APP_MEDIACENTER)
-        return DetectMediaCenter();
-    return tvApps[index].installed;
-}
-
 HMENU BuildTrayMenu(void)
 {
     HMENU menu = CreatePopupMenu();
@@ -65,7 +56,7 @@ HMENU BuildTrayMenu(void)
         return NULL;
     // Only the default application is offered, and only when it is installed.
     const TvAppEntry *entry = CatalogueEntry(defaultTvApp);
-    if (entry && LaunchItemInstalled(defaultTvApp)) {
+    if (entry && AppListedAsInstalled(defaultTvApp)) {
         UINT flags = IsAppWindowPresent(defaultTvApp) == 1 ? MF_CHECKED : MF_STRING;
         AppendMenuA(menu, flags, CMD_LAUNCH_BASE + defaultTvApp, entry->menuText);
     }

@@ -5,13 +5,10 @@
 #include <windows.h>
 #include <shellapi.h>
 
+// The menu's command identifiers.
+#include "../res/resource.h"
+
 enum { TRAY_ICON_ID = 10, TRAY_CALLBACK_MESSAGE = 1001 };
-enum {
-    CMD_ABOUT = 30,
-    CMD_SETTING = 32,
-    CMD_LAUNCH_BASE = 1100,
-    CMD_EXIT = 1201
-};
 
 extern NOTIFYICONDATAA trayIconData;
 extern HMENU trayMenu;

@@ -1,12 +1,27 @@
-// Resource identifiers of kestrel.
+// Resource identifiers of kestrel, shared by kestrel.rc and the code; each number once.
 #ifndef KESTREL_RESOURCE_H
 #define KESTREL_RESOURCE_H
 
+// Icons: the program's (window class, tray, Setting and About) and the shut-down one.
 #define IDI_PROGRAM 50
+#define IDI_SHUTDOWN 110
+
+// Dialogs and their controls.
 #define IDD_SETTING 20
 #define IDD_ABOUT 21
+#define IDD_SHUTDOWN 107
+#define IDC_APP_LIST 11
+
+// Strings: the main window's title and class name.
 #define IDS_WINDOW_TITLE 22
 #define IDS_WINDOW_CLASS 23
+
 #define IDR_ACCELERATORS 23
+
+// Commands of the tray menu and the accelerators; a launch item is CMD_LAUNCH_BASE + index.
+#define CMD_ABOUT 30
+#define CMD_SETTING 32
+#define CMD_LAUNCH_BASE 1100
+#define CMD_EXIT 1201
 
 #endif

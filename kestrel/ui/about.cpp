@@ -1,10 +1,13 @@
 // About: the program's name, version and notice; OK, Escape or the close box end it.
 #include "about.h"
 #include "dialog_close.h"
+#include "place_dialog.h"
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
-    if (message == WM_INITDIALOG)
+    if (message == WM_INITDIALOG) {
+        PlaceDialog(dialog);
         return TRUE;
+    }
     return EndOnOkOrCancel(dialog, message, wParam);
 }

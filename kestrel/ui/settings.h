@@ -1,12 +1,20 @@
-// kestrel's two registry settings, held in memory.
+// kestrel's two registry settings: the default TV application and the remote-off switch.
 #ifndef KESTREL_SETTINGS_H
 #define KESTREL_SETTINGS_H
 
-// TV application index of the default application (DefaultTVAPP).
+// Where both live, under HKEY_LOCAL_MACHINE.
+extern const char settingsKey[];
+
+// TV application index of the default application (DefaultTVAPP); 9 until read, used
+// unchecked, so that a number outside 1..9 simply selects nothing.
 extern int defaultTvApp;
-// AlwaysRemoteOff: 1 keeps the utility from running.
+// AlwaysRemoteOff read as exactly 1: the utility ends during start-up.
 extern int alwaysRemoteOff;
 
-void LoadSettings(void);
+// Reads both values once at start-up, creating the key and any missing value from the
+// numbers in memory; always 1.
+int LoadSettings(void);
+// Writes defaultTvApp to DefaultTVAPP; 0 without writing when the key or the value is gone.
+int SaveDefaultApp(void);
 
 #endif

@@ -1,15 +1,21 @@
-// The shut-down confirmation that key 11 opens and the Power key answers.
+// The shut-down confirmation (dialog 107) that key 11 opens and the remote's next key answers.
 #ifndef KESTREL_SHUTDOWN_H
 #define KESTREL_SHUTDOWN_H
 
 #include <windows.h>
 
+// 1 while the confirmation is open: the key dispatcher then sends every key to it.
 extern int shutdownDialogOpen;
+// The open confirmation; left as it was when it closes.
 extern HWND shutdownDialogWindow;
 
 // 1 when none of the nine TV applications has a window.
 int NoTvAppWindowPresent(void);
-// Runs the confirmation modally with the given owner.
-void ShowShutdownDialog(HWND owner);
+// Runs the confirmation modally with the given owner; returns how it ended (IDOK, IDCANCEL,
+// VK_RETURN, VK_ESCAPE), -1 when it could not open.
+INT_PTR ShowShutdownDialog(HWND owner);
+// OK and Enter (the remote's Power) confirm and power off; Cancel, Escape and the close box
+// cancel.
+INT_PTR CALLBACK ShutdownDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 #endif

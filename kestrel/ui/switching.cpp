@@ -1,12 +1,14 @@
 // Switching to the default application: tray launch items and the Power key with no
-// application driven.
+// application driven. Both ask every other application to close first.
 #include "switching.h"
-#include "dialog_close.h"
+
+#include <windows.h>
+
+#include "app_marks.h"
 #include "settings.h"
 #include "../profiles/app_windows.h"
 #include "../profiles/detection_order.h"
 #include "../profiles/launch.h"
-#include "../profiles/profile.h"
 #include "../profiles/profile_ops.h"
 
 static int CloseUnlessKept(int index, void *kept)
@@ -36,7 +38,8 @@ void PowerDefaultApp(void)
     int index = defaultTvApp;
     if (index < 1 || index > TV_APP_COUNT)
         return;
-    if (tvApps[index].installed == 0)
+    // Media Center's mark as it stands: no new detection on a key press.
+    if (AppInstalledMark(index) == 0)
         MessageBoxA(NULL, "Please re-initialize the TV application settings.", "Remote Control",
                     MB_OK | MB_SETFOREGROUND);
     CloseOtherApps(index);
@@ -45,12 +48,6 @@ void PowerDefaultApp(void)
 
 int IsAppWindowPresent(int index)
 {
-    return FindDetectionWindow(index) != NULL;
-}
-
-INT_PTR CALLBACK SettingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
-{
-    if (message == WM_INITDIALOG)
-        return TRUE;
-    return EndOnOkOrCancel(dialog, message, wParam);
+    // Each application's own lookup; WinDVR's is its exact title, as its close uses.
+    return FindAppWindow(index) != NULL;
 }

@@ -1,0 +1,202 @@
+// The About dialog as the program opens it, and the resources of the shipped kestrel.exe:
+// icons, strings, accelerators and version, read from the file.
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
+#include <tuple>
+
+#include "dialog_probe.h"
+#include "res/resource.h"
+#include "ui/about.h"
+#include "win_support.h"
+
+static INT_PTR OpenAbout()
+{
+    return DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(21), NULL, AboutDialogProc, 0);
+}
+
+TEST(About, TemplateTextsIconAndPlace)
+{
+    std::vector<DialogControl> controls;
+    RECT window = {}, expected[4] = {};
+    std::string font;
+    LONG fontHeight = 0;
+    LONG exStyle = 0, style = 0;
+    COLORREF iconCentre = 0;
+    INT_PTR result = RunModal(OpenAbout, "Remote Control - About", [&](HWND dialog) {
+        controls = ReadControls(dialog);
+        GetWindowRect(dialog, &window);
+        style = GetWindowLongA(dialog, GWL_STYLE);
+        exStyle = GetWindowLongA(dialog, GWL_EXSTYLE);
+        font = DialogFont(dialog, &fontHeight);
+        expected[0] = DialogUnits(dialog, 10, 10, 20, 20);
+        expected[1] = DialogUnits(dialog, 40, 10, 155, 10);
+        expected[2] = DialogUnits(dialog, 40, 25, 165, 10);
+        expected[3] = DialogUnits(dialog, 197, 7, 35, 15);
+        if (!controls.empty())
+            iconCentre = IconCentre(GetWindow(dialog, GW_CHILD));
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ("Arial", font);
+    EXPECT_EQ(-11, fontHeight) << "8 points";
+    EXPECT_TRUE(style & WS_CAPTION);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & DS_MODALFRAME);
+    // This screen is 1024 wide.
+    EXPECT_EQ(350, window.left);
+    EXPECT_EQ(300, window.top);
+    EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+
+    ASSERT_EQ(4u, controls.size());
+    EXPECT_EQ("STATIC", controls[0].className);
+    EXPECT_EQ(SS_ICON, controls[0].style & SS_TYPEMASK);
+    EXPECT_EQ(expected[0].left, controls[0].rect.left);
+    EXPECT_EQ(expected[0].top, controls[0].rect.top);
+    EXPECT_LT(GetRValue(iconCentre), 128) << "the program icon, dark in its middle";
+
+    EXPECT_EQ("Vireo Remote Control Utility V1.2.0.2", controls[1].text);
+    EXPECT_TRUE(controls[1].style & SS_NOPREFIX);
+    EXPECT_EQ(-1, controls[1].id);
+    EXPECT_NE("", controls[2].text) << "the legal notice";
+    EXPECT_EQ(-1, controls[2].id);
+    EXPECT_EQ("BUTTON", controls[3].className);
+    EXPECT_EQ("OK", controls[3].text);
+    EXPECT_EQ(IDOK, controls[3].id);
+    EXPECT_EQ((DWORD)BS_DEFPUSHBUTTON, controls[3].style & 0x0F);
+    EXPECT_TRUE(controls[3].style & WS_TABSTOP);
+    EXPECT_TRUE(controls[3].style & WS_GROUP);
+    for (int i = 1; i < 4; ++i) {
+        EXPECT_EQ(expected[i].left, controls[i].rect.left) << i;
+        EXPECT_EQ(expected[i].top, controls[i].rect.top) << i;
+        EXPECT_EQ(expected[i].right, controls[i].rect.right) << i;
+        EXPECT_EQ(expected[i].bottom, controls[i].rect.bottom) << i;
+    }
+}
+
+TEST(About, OkEscapeAndTheCloseBoxEndIt)
+{
+    bool seen = false;
+    EXPECT_EQ(IDOK, RunModal(OpenAbout, "Remote Control - About",
+                             [](HWND dialog) { ClickControl(GetDlgItem(dialog, IDOK)); }, &seen));
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(IDCANCEL, RunModal(OpenAbout, "Remote Control - About", [](HWND dialog) {
+                  PostMessageA(GetDlgItem(dialog, IDOK), WM_KEYDOWN, VK_ESCAPE, 0);
+              }));
+    EXPECT_EQ(IDCANCEL, RunModal(OpenAbout, "Remote Control - About", [](HWND dialog) {
+                  POINT close = CloseBoxPoint(dialog);
+                  ClickAt(close.x, close.y);
+              }));
+}
+
+// The shipped program file, loaded as data.
+class Resources : public ::testing::Test {
+protected:
+    HMODULE program = NULL;
+    void SetUp() override
+    {
+        program = LoadLibraryExA((ModuleFolder() + "kestrel.exe").c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_TRUE(program != NULL);
+    }
+    void TearDown() override
+    {
+        FreeLibrary(program);
+    }
+    const BYTE *Resource(LPCSTR type, int id, DWORD *size)
+    {
+        HRSRC found = FindResourceA(program, MAKEINTRESOURCEA(id), type);
+        if (!found)
+            return NULL;
+        *size = SizeofResource(program, found);
+        return (const BYTE *)LockResource(LoadResource(program, found));
+    }
+    // (width, height, bits) of each image of an icon group, from the group and the image.
+    std::set<std::tuple<int, int, int>> IconImages(int group)
+    {
+        std::set<std::tuple<int, int, int>> images;
+        DWORD size = 0;
+        const BYTE *data = Resource(RT_GROUP_ICON, group, &size);
+        if (!data || size < 6)
+            return images;
+        int count = data[4] | data[5] << 8;
+        for (int i = 0; i < count && 6 + 14 * (i + 1) <= (int)size; ++i) {
+            const BYTE *entry = data + 6 + 14 * i;
+            int bits = entry[6] | entry[7] << 8;
+            int id = entry[12] | entry[13] << 8;
+            DWORD imageSize = 0;
+            const BITMAPINFOHEADER *image = (const BITMAPINFOHEADER *)Resource(RT_ICON, id, &imageSize);
+            EXPECT_TRUE(image && image->biBitCount == bits) << "image " << id;
+            images.insert(std::make_tuple(entry[0], entry[1], bits));
+        }
+        return images;
+    }
+    std::string VersionString(const std::string &name)
+    {
+        std::string path = ModuleFolder() + "kestrel.exe";
+        DWORD handle = 0;
+        std::vector<char> info(GetFileVersionInfoSizeA(path.c_str(), &handle) + 1);
+        if (!GetFileVersionInfoA(path.c_str(), 0, (DWORD)info.size(), info.data()))
+            return "(none)";
+        char *text = NULL;
+        UINT length = 0;
+        std::string query = "\\StringFileInfo\\040904b0\\" + name;
+        if (!VerQueryValueA(info.data(), query.c_str(), (void **)&text, &length) || !text)
+            return "(none)";
+        return text;
+    }
+};
+
+TEST_F(Resources, IconImagesAtTheirSizesAndDepths)
+{
+    EXPECT_EQ((std::set<std::tuple<int, int, int>>{ { 16, 16, 4 }, { 16, 16, 8 }, { 32, 32, 8 }, { 32, 32, 24 } }),
+              IconImages(50));
+    EXPECT_EQ((std::set<std::tuple<int, int, int>>{ { 32, 32, 4 }, { 16, 16, 4 } }), IconImages(110));
+}
+
+TEST_F(Resources, StringsAndTheThreeDialogs)
+{
+    char text[100] = "";
+    EXPECT_EQ(14, LoadStringA(program, 22, text, sizeof text));
+    EXPECT_STREQ("Remote Control", text);
+    EXPECT_EQ(14, LoadStringA(program, 23, text, sizeof text));
+    EXPECT_STREQ("Remote Control", text);
+    DWORD size = 0;
+    for (int dialog : { 20, 21, 107 })
+        EXPECT_TRUE(Resource(RT_DIALOG, dialog, &size) != NULL) << dialog;
+}
+
+TEST_F(Resources, AcceleratorsAltSlashAndAltQuestionMark)
+{
+    DWORD size = 0;
+    const WORD *table = (const WORD *)Resource(RT_ACCELERATOR, 23, &size);
+    ASSERT_TRUE(table != NULL);
+    ASSERT_EQ(16u, size) << "two entries";
+    // Flags, key, command, padding.
+    EXPECT_EQ(0x12, table[0]);
+    EXPECT_EQ('/', table[1]);
+    EXPECT_EQ(30, table[2]);
+    EXPECT_EQ(0x92, table[4]) << "the last entry";
+    EXPECT_EQ('?', table[5]);
+    EXPECT_EQ(32, table[6]);
+}
+
+TEST_F(Resources, VersionOneTwoZeroTen)
+{
+    std::string path = ModuleFolder() + "kestrel.exe";
+    DWORD handle = 0;
+    std::vector<char> info(GetFileVersionInfoSizeA(path.c_str(), &handle) + 1);
+    ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, (DWORD)info.size(), info.data()));
+    VS_FIXEDFILEINFO *fixed = NULL;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", (void **)&fixed, &length));
+    EXPECT_EQ(0x00010002u, fixed->dwFileVersionMS);
+    EXPECT_EQ(0x0000000Au, fixed->dwFileVersionLS);
+    EXPECT_EQ(0x00010002u, fixed->dwProductVersionMS);
+    EXPECT_EQ(0x0000000Au, fixed->dwProductVersionLS);
+    EXPECT_EQ("1, 2, 0, 10", VersionString("FileVersion"));
+    EXPECT_EQ("1, 2, 0, 10", VersionString("ProductVersion"));
+    EXPECT_EQ("Remote Control", VersionString("FileDescription"));
+    EXPECT_EQ("Remote Control", VersionString("ProductName"));
+    EXPECT_EQ("kestrel.exe", VersionString("OriginalFilename"));
+    EXPECT_NE("(none)", VersionString("LegalCopyright"));
+}
