@@ -2,6 +2,7 @@
 #include "dialog_probe.h"
 
 #include <ctype.h>
+#include <stdlib.h>
 
 HWND FindDialog(const char *caption)
 {
@@ -143,4 +144,73 @@ COLORREF IconCentre(HWND iconControl)
     DeleteDC(dc);
     ReleaseDC(NULL, screen);
     return colour;
+}
+
+// A name or ordinal field of a template: 0xFFFF and a number, or a wide string.
+static std::string ReadNameOrOrdinal(const WORD *&at)
+{
+    if (*at == 0xFFFF) {
+        int ordinal = at[1];
+        at += 2;
+        return "#" + std::to_string(ordinal);
+    }
+    std::string text;
+    while (*at)
+        text += (char)*at++;
+    ++at;
+    return text;
+}
+
+static const WORD *AlignDword(const WORD *at, const BYTE *base)
+{
+    return (const WORD *)(base + (((const BYTE *)at - base + 3) & ~3));
+}
+
+DialogTemplate ReadTemplate(HMODULE module, int id)
+{
+    DialogTemplate result;
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), (LPCSTR)RT_DIALOG);
+    const BYTE *base = found ? (const BYTE *)LockResource(LoadResource(module, found)) : NULL;
+    if (!base)
+        return result;
+    const DLGTEMPLATE *dialog = (const DLGTEMPLATE *)base;
+    result.found = true;
+    result.style = dialog->style;
+    result.x = dialog->x;
+    result.y = dialog->y;
+    result.cx = dialog->cx;
+    result.cy = dialog->cy;
+    const WORD *at = (const WORD *)(dialog + 1);
+    ReadNameOrOrdinal(at);   // menu
+    ReadNameOrOrdinal(at);   // class
+    result.caption = ReadNameOrOrdinal(at);
+    if (dialog->style & DS_SETFONT) {
+        result.pointSize = *at++;
+        result.font = ReadNameOrOrdinal(at);
+    }
+    static const char *const atoms[] = { "BUTTON", "EDIT", "STATIC", "LISTBOX", "SCROLLBAR", "COMBOBOX" };
+    for (int i = 0; i < dialog->cdit; ++i) {
+        at = AlignDword(at, base);
+        const DLGITEMTEMPLATE *item = (const DLGITEMTEMPLATE *)at;
+        TemplateItem control;
+        control.style = item->style;
+        control.x = item->x;
+        control.y = item->y;
+        control.cx = item->cx;
+        control.cy = item->cy;
+        control.id = (int)(short)item->id;
+        at = (const WORD *)((const BYTE *)item + 18);
+        std::string className = ReadNameOrOrdinal(at);
+        if (className.size() > 1 && className[0] == '#') {
+            int atom = atoi(className.c_str() + 1);
+            if (atom >= 0x80 && atom <= 0x85)
+                className = atoms[atom - 0x80];
+        }
+        control.className = className;
+        control.text = ReadNameOrOrdinal(at);
+        WORD extra = *at++;
+        at = (const WORD *)((const BYTE *)at + extra);
+        result.items.push_back(control);
+    }
+    return result;
 }

@@ -20,6 +20,25 @@ struct DialogControl {
 HWND FindDialog(const char *caption);
 // The controls in template order (the order of the child windows).
 std::vector<DialogControl> ReadControls(HWND dialog);
+// One control of a dialog template, as the resource holds it.
+struct TemplateItem {
+    std::string className;   // "BUTTON", "EDIT", "STATIC", "LISTBOX", "SCROLLBAR", "COMBOBOX"
+    int id;
+    std::string text;        // "#n" for a resource ordinal
+    DWORD style;
+    int x, y, cx, cy;
+};
+struct DialogTemplate {
+    bool found = false;
+    DWORD style = 0;
+    int x = 0, y = 0, cx = 0, cy = 0;
+    std::string caption, font;
+    int pointSize = 0;
+    std::vector<TemplateItem> items;
+};
+// Reads dialog template id (the DIALOG kind, not DIALOGEX) from a module.
+DialogTemplate ReadTemplate(HMODULE module, int id);
+
 // A rectangle of the template (dialog units) in pixels of the dialog's client area.
 RECT DialogUnits(HWND dialog, int x, int y, int width, int height);
 // The face name and height (logical units) of the dialog's font.

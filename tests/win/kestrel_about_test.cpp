@@ -153,6 +153,75 @@ TEST_F(Resources, IconImagesAtTheirSizesAndDepths)
     EXPECT_EQ((std::set<std::tuple<int, int, int>>{ { 32, 32, 4 }, { 16, 16, 4 } }), IconImages(110));
 }
 
+struct ExpectedControl {
+    const char *className;
+    int id;
+    const char *text;   // NULL: any text but an empty one
+    DWORD styleMask, style;
+    int x, y, cx, cy;
+};
+
+static void ExpectTemplate(const DialogTemplate &found, DWORD style, int x, int y, int cx, int cy,
+                           const char *caption, const std::vector<ExpectedControl> &controls)
+{
+    ASSERT_TRUE(found.found) << caption;
+    const DWORD frame = WS_POPUP | WS_CHILD | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK | DS_SETFONT;
+    EXPECT_EQ(style | DS_SETFONT, found.style & frame) << caption;
+    EXPECT_EQ(x, found.x) << caption;
+    EXPECT_EQ(y, found.y) << caption;
+    EXPECT_EQ(cx, found.cx) << caption;
+    EXPECT_EQ(cy, found.cy) << caption;
+    EXPECT_EQ(caption, found.caption);
+    EXPECT_EQ("Arial", found.font) << caption;
+    EXPECT_EQ(8, found.pointSize) << caption;
+    ASSERT_EQ(controls.size(), found.items.size()) << caption;
+    for (size_t i = 0; i < controls.size(); ++i) {
+        const ExpectedControl &want = controls[i];
+        const TemplateItem &item = found.items[i];
+        EXPECT_EQ(want.className, item.className) << caption << " control " << i;
+        EXPECT_EQ(want.id, item.id) << caption << " control " << i;
+        if (want.text)
+            EXPECT_EQ(want.text, item.text) << caption << " control " << i;
+        else
+            EXPECT_NE("", item.text) << caption << " control " << i;
+        EXPECT_EQ(want.style, item.style & want.styleMask) << caption << " control " << i;
+        EXPECT_EQ(want.x, item.x) << caption << " control " << i;
+        EXPECT_EQ(want.y, item.y) << caption << " control " << i;
+        EXPECT_EQ(want.cx, item.cx) << caption << " control " << i;
+        EXPECT_EQ(want.cy, item.cy) << caption << " control " << i;
+    }
+}
+
+static const DWORD buttonMask = 0x0F | WS_TABSTOP | WS_GROUP;
+static const DWORD staticMask = SS_TYPEMASK | SS_NOPREFIX | WS_TABSTOP;
+
+TEST_F(Resources, DialogTemplatesAsTabled)
+{
+    ExpectTemplate(ReadTemplate(program, 20), WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK, 0, 0,
+                   200, 60, "Remote Control - Setting",
+                   { { "BUTTON", 1, "OK", buttonMask, BS_DEFPUSHBUTTON | WS_TABSTOP, 80, 42, 40, 15 },
+                     { "STATIC", -1,
+                       "Select the application you want to launch when pressing power key on remote controller",
+                       staticMask, SS_LEFT, 30, 5, 160, 16 },
+                     { "STATIC", -1, "#50", staticMask, SS_ICON, 5, 5, 20, 20 },
+                     { "COMBOBOX", 11, "", 0x0F | CBS_SORT | WS_VSCROLL | WS_TABSTOP,
+                       CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 45, 25, 120, 69 } });
+    ExpectTemplate(ReadTemplate(program, 107), WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0, 0, 200, 60,
+                   "Remote Control - Shut Down",
+                   { { "BUTTON", 1, "OK", buttonMask, BS_DEFPUSHBUTTON | WS_TABSTOP, 50, 40, 40, 14 },
+                     { "BUTTON", 2, "Cancel", buttonMask, BS_PUSHBUTTON | WS_TABSTOP, 115, 40, 40, 14 },
+                     { "STATIC", -1, "Press \"Power\" to shut down your computer, or any other key to cancel.",
+                       staticMask, SS_LEFT, 40, 12, 145, 20 },
+                     { "STATIC", -1, "#110", staticMask, SS_ICON, 12, 12, 20, 20 } });
+    ExpectTemplate(ReadTemplate(program, 21), WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 22, 17, 250, 45,
+                   "Remote Control - About",
+                   { { "STATIC", -1, "#50", staticMask, SS_ICON, 10, 10, 20, 20 },
+                     { "STATIC", -1, "Vireo Remote Control Utility V1.2.0.2", staticMask, SS_LEFT | SS_NOPREFIX, 40,
+                       10, 155, 10 },
+                     { "STATIC", -1, NULL, staticMask, SS_LEFT, 40, 25, 165, 10 },
+                     { "BUTTON", 1, "OK", buttonMask, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 197, 7, 35, 15 } });
+}
+
 TEST_F(Resources, StringsAndTheThreeDialogs)
 {
     char text[100] = "";
