@@ -32,8 +32,9 @@ INT_PTR ShowShutdownDialog(HWND owner)
     shutdownDialogOpen = 1;
     INT_PTR result = DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_SHUTDOWN), owner,
                                      ShutdownDialogProc, 0);
-    // A dialog that never opened must not keep every later key.
-    if (result == -1)
+    // A dialog that never opened (0: no such owner, -1: anything else) must not keep every
+    // later key; every way out of an open one returns another value.
+    if (result == 0 || result == -1)
         shutdownDialogOpen = 0;
     return result;
 }

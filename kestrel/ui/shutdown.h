@@ -12,7 +12,7 @@ extern HWND shutdownDialogWindow;
 // 1 when none of the nine TV applications has a window.
 int NoTvAppWindowPresent(void);
 // Runs the confirmation modally with the given owner; returns how it ended (IDOK, IDCANCEL,
-// VK_RETURN, VK_ESCAPE), -1 when it could not open.
+// VK_RETURN, VK_ESCAPE), 0 or -1 when it could not open.
 INT_PTR ShowShutdownDialog(HWND owner);
 // OK and Enter (the remote's Power) confirm and power off; Cancel, Escape and the close box
 // cancel.
