@@ -84,10 +84,14 @@ std::vector<std::string> ComboItems(HWND combo, int *selected)
     std::vector<std::string> items;
     int count = (int)SendMessageA(combo, CB_GETCOUNT, 0, 0);
     for (int i = 0; i < count; ++i) {
-        char text[128] = "";
-        if (SendMessageA(combo, CB_GETLBTEXTLEN, (WPARAM)i, 0) < (LRESULT)sizeof text)
-            SendMessageA(combo, CB_GETLBTEXT, (WPARAM)i, (LPARAM)text);
-        items.push_back(text);
+        // Wide: Wine hands another process's CB_GETLBTEXT back in UTF-16 even to an ANSI caller.
+        WCHAR text[128] = L"";
+        if (SendMessageW(combo, CB_GETLBTEXTLEN, (WPARAM)i, 0) < 128)
+            SendMessageW(combo, CB_GETLBTEXT, (WPARAM)i, (LPARAM)text);
+        std::string item;
+        for (const WCHAR *c = text; *c; ++c)
+            item += (char)*c;
+        items.push_back(item);
     }
     if (selected)
         *selected = (int)SendMessageA(combo, CB_GETCURSEL, 0, 0);

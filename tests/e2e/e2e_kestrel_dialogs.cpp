@@ -1,0 +1,232 @@
+// kestrel.exe's settings and dialogs as a user meets them: the registry at start-up, the
+// Setting and About dialogs opened from the tray menu and with the accelerators and driven
+// with the keyboard and the real mouse, the shut-down confirmation opened and cancelled with
+// the remote. Observed from outside: the registry, windows on the desktop, the tray.
+#include <gtest/gtest.h>
+#include <stdio.h>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "dialog_probe.h"
+#include "registry_support.h"
+#include "tuner_control.h"
+#include "win_support.h"
+
+static const char key[] = KESTREL_SETTINGS_KEY;
+
+static bool RunHost(const std::string &commandLine)
+{
+    PROCESS_INFORMATION process;
+    return StartCommandLine(NULL, commandLine, NULL, &process) != 0;
+}
+
+// The real mouse, through the X server.
+static bool RealClick(int x, int y, int button)
+{
+    char command[160];
+    snprintf(command, sizeof command, "/usr/bin/xdotool mousemove %d %d click %d", x, y, button);
+    return RunHost(command);
+}
+
+static HWND TrayIconWindow()
+{
+    HWND tray = FindWindowA("__winex11_standalone_tray", NULL);
+    return tray ? FindWindowExA(tray, NULL, "__winex11_tray_icon", NULL) : NULL;
+}
+
+static bool MenuOpen()
+{
+    return FindWindowA("#32768", NULL) != NULL;
+}
+
+static bool OpenTrayMenu()
+{
+    if (!WaitFor([] { return TrayIconWindow() != NULL; }, 5000))
+        return false;
+    RECT icon;
+    GetWindowRect(TrayIconWindow(), &icon);
+    for (int attempt = 1; attempt <= 3; ++attempt) {
+        if (!RealClick((icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2, 3))
+            return false;
+        // Without a window manager the first click after a dialog closed can get lost.
+        if (WaitFor(MenuOpen, 2000))
+            return true;
+    }
+    return false;
+}
+
+// Keys as typed on the keyboard; a 0 in a chord list separates nothing, modifiers come first.
+static void Type(std::initializer_list<BYTE> keys)
+{
+    for (BYTE key : keys) {
+        keybd_event(key, 0, 0, 0);
+        keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+        PumpFor(60);
+    }
+}
+
+static void Chord(std::initializer_list<BYTE> modifiers, BYTE key)
+{
+    for (BYTE modifier : modifiers)
+        keybd_event(modifier, 0, 0, 0);
+    keybd_event(key, 0, 0, 0);
+    keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+    for (auto it = modifiers.end(); it != modifiers.begin();)
+        keybd_event(*--it, 0, KEYEVENTF_KEYUP, 0);
+    PumpFor(60);
+}
+
+static HWND WaitForDialog(const char *caption)
+{
+    WaitFor([&] { HWND d = FindDialog(caption); return d && IsWindowVisible(d); }, 5000);
+    return FindDialog(caption);
+}
+
+static bool WaitGone(const char *caption)
+{
+    return WaitFor([&] { return FindDialog(caption) == NULL; }, 5000);
+}
+
+static RECT Rect(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+class Dialogs : public ::testing::Test {
+protected:
+    HANDLE kestrel = NULL;
+    void SetUp() override
+    {
+        ResetStick();
+        ASSERT_TRUE(TunerUnplugAll());
+        DeleteKeyTree("SOFTWARE\\Corvel");
+    }
+    void TearDown() override
+    {
+        EndKestrel(kestrel);
+        TunerUnplugAll();
+        DeleteKeyTree("SOFTWARE\\Corvel");
+        DeleteKeyTree("SOFTWARE\\ArcSoft");
+        DeleteKeyTree("Software\\Honestech");
+    }
+    void Start()
+    {
+        kestrel = StartProgram("kestrel.exe", "");
+        ASSERT_TRUE(kestrel != NULL);
+        ASSERT_TRUE(WaitFor([] { return TrayIconWindow() != NULL; }, 10000));
+    }
+};
+
+TEST_F(Dialogs, SettingAndAboutThroughTheTrayMenuAndTheAccelerators)
+{
+    // TotalMedia and XpertTVR installed, TotalMedia the default.
+    ASSERT_TRUE(WriteString("SOFTWARE\\ArcSoft\\TotalMedia", "AppPath", "C:\\TotalMedia"));
+    ASSERT_TRUE(WriteString("Software\\Honestech\\TV Plus\\TVR", "AppPath", "C:\\XpertTVR"));
+    ASSERT_TRUE(WriteDword(key, "DefaultTVAPP", 5));
+    ASSERT_TRUE(WriteDword(key, "AlwaysRemoteOff", 0));
+    ASSERT_EQ(0, RunProgram("remote.exe", "plug"));
+    Start();
+    ASSERT_TRUE(WaitFor([] { return StickSnapshot().getIrCalls > 0; }, 10000)) << "kestrel polls";
+
+    // Setting, third item from the bottom.
+    ASSERT_TRUE(OpenTrayMenu());
+    Type({ VK_UP, VK_UP, VK_UP, VK_RETURN });
+    HWND setting = WaitForDialog("Remote Control - Setting");
+    ASSERT_TRUE(setting != NULL) << "the menu's Setting item";
+    int selected = -2;
+    EXPECT_EQ((std::vector<std::string>{ "XpertTVR", "TotalMedia" }), ComboItems(GetDlgItem(setting, 11), &selected));
+    EXPECT_EQ(1, selected);
+    EXPECT_EQ(350, Rect(setting).left);
+    EXPECT_EQ(300, Rect(setting).top);
+    EXPECT_TRUE(GetWindowLongA(setting, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    // From OK to the list, one up, Enter.
+    Type({ VK_TAB, VK_UP, VK_RETURN });
+    ASSERT_TRUE(WaitGone("Remote Control - Setting"));
+    EXPECT_EQ(7, ReadDword(key, "DefaultTVAPP"));
+
+    // Alt+? opens it again, with the new default selected; the close box cancels.
+    Chord({ VK_MENU, VK_SHIFT }, VK_OEM_2);
+    setting = WaitForDialog("Remote Control - Setting");
+    ASSERT_TRUE(setting != NULL) << "Alt+?";
+    ComboItems(GetDlgItem(setting, 11), &selected);
+    EXPECT_EQ(0, selected);
+    Type({ VK_TAB, VK_DOWN });
+    POINT close = CloseBoxPoint(setting);
+    ASSERT_NE(-1, close.x);
+    ASSERT_TRUE(RealClick(close.x, close.y, 1));
+    ASSERT_TRUE(WaitGone("Remote Control - Setting"));
+    EXPECT_EQ(7, ReadDword(key, "DefaultTVAPP"));
+
+    // Alt+/ opens About; Escape closes it.
+    Chord({ VK_MENU }, VK_OEM_2);
+    HWND about = WaitForDialog("Remote Control - About");
+    ASSERT_TRUE(about != NULL) << "Alt+/";
+    std::vector<DialogControl> controls = ReadControls(about);
+    ASSERT_EQ(4u, controls.size());
+    EXPECT_EQ("Vireo Remote Control Utility V1.2.0.2", controls[1].text);
+    EXPECT_EQ(350, Rect(about).left);
+    EXPECT_EQ(300, Rect(about).top);
+    Type({ VK_ESCAPE });
+    ASSERT_TRUE(WaitGone("Remote Control - About"));
+
+    // About from the menu too, ended with its OK button under the real mouse.
+    ASSERT_TRUE(OpenTrayMenu());
+    Type({ VK_UP, VK_UP, VK_RETURN });
+    about = WaitForDialog("Remote Control - About");
+    ASSERT_TRUE(about != NULL) << "the menu's About item";
+    RECT ok = Rect(GetDlgItem(about, IDOK));
+    ASSERT_TRUE(RealClick((ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2, 1));
+    ASSERT_TRUE(WaitGone("Remote Control - About"));
+    EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(kestrel, 0)) << "kestrel runs on";
+}
+
+TEST_F(Dialogs, RemoteOpensTheShutdownConfirmationAndAnotherKeyCancelsIt)
+{
+    ASSERT_EQ(0, RunProgram("remote.exe", "plug"));
+    Start();
+    ASSERT_TRUE(WaitFor([] { return StickSnapshot().getIrCalls > 0; }, 10000));
+    ASSERT_EQ(0, RunProgram("remote.exe", "press 11"));
+    HWND confirmation = WaitForDialog("Remote Control - Shut Down");
+    ASSERT_TRUE(confirmation != NULL);
+    EXPECT_EQ(350, Rect(confirmation).left);
+    EXPECT_EQ(300, Rect(confirmation).top);
+    std::vector<DialogControl> controls = ReadControls(confirmation);
+    ASSERT_EQ(4u, controls.size());
+    EXPECT_EQ("Press \"Power\" to shut down your computer, or any other key to cancel.", controls[2].text);
+    ASSERT_EQ(0, RunProgram("remote.exe", "press 0"));
+    EXPECT_TRUE(WaitGone("Remote Control - Shut Down"));
+    // Open again and cancelled by the mouse.
+    ASSERT_EQ(0, RunProgram("remote.exe", "pause 300 press 11"));
+    confirmation = WaitForDialog("Remote Control - Shut Down");
+    ASSERT_TRUE(confirmation != NULL);
+    RECT cancel = Rect(GetDlgItem(confirmation, IDCANCEL));
+    ASSERT_TRUE(RealClick((cancel.left + cancel.right) / 2, (cancel.top + cancel.bottom) / 2, 1));
+    EXPECT_TRUE(WaitGone("Remote Control - Shut Down"));
+    EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(kestrel, 0));
+}
+
+TEST_F(Dialogs, FirstStartCreatesTheSettings)
+{
+    ASSERT_FALSE(KeyExists(key));
+    Start();
+    EXPECT_TRUE(WaitFor([] { return ReadDword(key, "AlwaysRemoteOff") == 0; }, 5000));
+    EXPECT_EQ(9, ReadDword(key, "DefaultTVAPP"));
+}
+
+TEST_F(Dialogs, AlwaysRemoteOffOneEndsAtStartUp)
+{
+    ASSERT_TRUE(WriteDword(key, "AlwaysRemoteOff", 1));
+    EXPECT_EQ(0, RunProgram("kestrel.exe", "", 10000)) << "ends by itself with code 0";
+    EXPECT_TRUE(FindWindowA("Remote Control", NULL) == NULL);
+    EXPECT_TRUE(WaitFor([] { return TrayIconWindow() == NULL; }, 3000)) << "no icon left";
+    EXPECT_EQ(1, ReadDword(key, "AlwaysRemoteOff"));
+
+    ASSERT_TRUE(WriteDword(key, "AlwaysRemoteOff", 2));
+    Start();
+    PumpFor(500);
+    EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(kestrel, 0)) << "2 runs as usual";
+    EXPECT_TRUE(TrayIconWindow() != NULL);
+}
