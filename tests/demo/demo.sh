@@ -40,6 +40,11 @@ zoruv_dir='C:\TV Center'
 zoruv_unix="$WINEPREFIX/drive_c/TV Center"
 mkdir -p "$zoruv_unix" && cp "$bin/tvapp.exe" "$zoruv_unix/MainCenter.exe"
 "$wine" reg add 'HKLM\Software\VUzeva Multimedia\TV Center\DTVR' /v AppPath /d "$zoruv_dir" /f >/dev/null 2>&1
+# XpertTVR is installed too, for the Setting dialog to offer it.
+xpert_dir='C:\XpertTVR'
+xpert_unix="$WINEPREFIX/drive_c/XpertTVR"
+mkdir -p "$xpert_unix" && cp "$bin/tvapp.exe" "$xpert_unix/honestechTV.EXE"
+"$wine" reg add 'HKLM\Software\Honestech\TV Plus\TVR' /v AppPath /d "$xpert_dir" /f >/dev/null 2>&1
 remote unplug
 echo "1. The stick is unplugged. Starting kestrel.exe..."
 "$wine" "$bin/kestrel.exe" &
@@ -148,7 +153,78 @@ open_menu() {  # right-click the tray icon with the real mouse until the menu is
   done
   return 1
 }
-echo "7. A right click with the real mouse on the tray icon opens kestrel's menu."
+wait_window() {  # wait_window TITLE: until a top-level window titled TITLE is there
+  local _; for _ in $(seq 1 50); do probe window "$1" && return 0; sleep 0.1; done; return 1
+}
+wait_gone() {
+  local _; for _ in $(seq 1 50); do probe window "$1" || return 0; sleep 0.1; done; return 1
+}
+shot() {  # shot NAME TITLE: a screenshot of the window titled TITLE
+  local file=$build/demo-$1.png crop
+  crop=$(probe rect "$2") || { echo "   (no screenshot: no window \"$2\")"; return 1; }
+  if xwd -root -silent | /usr/bin/convert xwd:- -crop "$crop" +repage "$file" 2>/dev/null; then
+    echo "   Screenshot: $file"
+  else
+    echo "   (no screenshot: xwd or ImageMagick's convert failed)"
+  fi
+}
+default_in_registry() {
+  local value
+  value=$("$wine" reg query 'HKLM\SOFTWARE\Corvel\Lintel Twin Utilities' /v DefaultTVAPP 2>/dev/null | tr -d '\r' | awk '$1 == "DefaultTVAPP" {print $3}')
+  printf '%d\n' "${value:-0}"
+}
+echo "7. The Setting dialog chooses the default application (stored in the registry, now $(default_in_registry))."
+if open_menu; then
+  probe keys up up up return
+  if wait_window "Remote Control - Setting"; then
+    echo "   The tray menu's Setting item opened \"Remote Control - Setting\". It lists the installed"
+    echo "   applications in detection order, the default selected (*):"
+    probe texts "Remote Control - Setting" | sed -n 's/^\([*-]\) /     \1 /p'
+    shot setting "Remote Control - Setting"
+    probe keys tab up return
+    wait_gone "Remote Control - Setting"
+    echo "   Tab to the list, Up, Enter: XpertTVR is the default now; the registry holds $(default_in_registry)."
+  fi
+fi
+echo
+echo "8. Power with nothing running starts the new default, closing the other applications first."
+rm -f "$xpert_unix/honestechTV.record.txt"
+if start_app 5 totalmedia2; then
+  echo "   A TotalMedia stand-in runs (not driven yet). Power:"
+  drain press 19
+  for _ in $(seq 1 100); do grep -q '^start' "$xpert_unix/honestechTV.record.txt" 2>/dev/null && break; sleep 0.05; done
+  echo "   TotalMedia received:"
+  received "$record_dir/totalmedia2.txt" | grep -E 'keystroke|closed'
+  echo "   and then XpertTVR was started from its folder:"
+  received "$xpert_unix/honestechTV.record.txt" | grep started
+  drain pause 500 press 19
+  sleep 0.5
+  echo "   The next Power press closes XpertTVR with its exit command:"
+  received "$xpert_unix/honestechTV.record.txt" | grep -E 'closed'
+fi
+echo
+echo "9. With no TV application running, key 11 asks whether to switch the computer off."
+drain pause 400 press 11
+if wait_window "Remote Control - Shut Down"; then
+  echo "   \"Remote Control - Shut Down\" is open:"
+  probe texts "Remote Control - Shut Down" | sed 's/^/     /'
+  shot shutdown "Remote Control - Shut Down"
+  drain pause 300 press 0
+  wait_gone "Remote Control - Shut Down" && echo "   Key 0 (any key but Power) cancelled it; the computer stays on."
+fi
+echo
+echo "10. Alt+/ opens About (Alt+? would open Setting)."
+probe keys alt+/
+if wait_window "Remote Control - About"; then
+  probe texts "Remote Control - About" | sed 's/^/     /'
+  shot about "Remote Control - About"
+  probe close "Remote Control - About"
+  wait_gone "Remote Control - About"
+else
+  echo "   (About did not open: kestrel was not in front)"
+fi
+echo
+echo "11. A right click with the real mouse on the tray icon opens kestrel's menu."
 if open_menu; then
   shot=$build/demo-tray-menu.png
   if xwd -root -silent | /usr/bin/convert xwd:- -crop 200x140+0+0 "$shot" 2>/dev/null; then
@@ -165,7 +241,7 @@ if open_menu; then
     sleep 0.5
   fi
   echo
-  echo "8. The last item is Exit: choosing it ends kestrel and takes its icon away."
+  echo "12. The last item is Exit: choosing it ends kestrel and takes its icon away."
   if open_menu; then
     probe keys up return
     for _ in $(seq 1 50); do kill -0 "$kestrel_pid" 2>/dev/null || break; sleep 0.1; done

@@ -15,63 +15,34 @@ static INT_PTR OpenAbout()
     return DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(21), NULL, AboutDialogProc, 0);
 }
 
-TEST(About, TemplateTextsIconAndPlace)
+// Its template is checked in the program file (Resources); here what the dialog shows.
+TEST(About, TextsIconAndPlace)
 {
     std::vector<DialogControl> controls;
-    RECT window = {}, expected[4] = {};
+    RECT window = {};
     std::string font;
-    LONG fontHeight = 0;
-    LONG exStyle = 0, style = 0;
+    LONG fontHeight = 0, exStyle = 0;
     COLORREF iconCentre = 0;
     INT_PTR result = RunModal(OpenAbout, "Remote Control - About", [&](HWND dialog) {
         controls = ReadControls(dialog);
         GetWindowRect(dialog, &window);
-        style = GetWindowLongA(dialog, GWL_STYLE);
         exStyle = GetWindowLongA(dialog, GWL_EXSTYLE);
         font = DialogFont(dialog, &fontHeight);
-        expected[0] = DialogUnits(dialog, 10, 10, 20, 20);
-        expected[1] = DialogUnits(dialog, 40, 10, 155, 10);
-        expected[2] = DialogUnits(dialog, 40, 25, 165, 10);
-        expected[3] = DialogUnits(dialog, 197, 7, 35, 15);
-        if (!controls.empty())
-            iconCentre = IconCentre(GetWindow(dialog, GW_CHILD));
+        iconCentre = IconCentre(GetWindow(dialog, GW_CHILD));
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     });
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ("Arial", font);
     EXPECT_EQ(-11, fontHeight) << "8 points";
-    EXPECT_TRUE(style & WS_CAPTION);
-    EXPECT_TRUE(style & WS_SYSMENU);
-    EXPECT_TRUE(style & DS_MODALFRAME);
     // This screen is 1024 wide.
     EXPECT_EQ(350, window.left);
     EXPECT_EQ(300, window.top);
     EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
-
-    ASSERT_EQ(4u, controls.size());
-    EXPECT_EQ("STATIC", controls[0].className);
-    EXPECT_EQ(SS_ICON, controls[0].style & SS_TYPEMASK);
-    EXPECT_EQ(expected[0].left, controls[0].rect.left);
-    EXPECT_EQ(expected[0].top, controls[0].rect.top);
     EXPECT_LT(GetRValue(iconCentre), 128) << "the program icon, dark in its middle";
-
+    ASSERT_EQ(4u, controls.size());
     EXPECT_EQ("Vireo Remote Control Utility V1.2.0.2", controls[1].text);
-    EXPECT_TRUE(controls[1].style & SS_NOPREFIX);
-    EXPECT_EQ(-1, controls[1].id);
     EXPECT_NE("", controls[2].text) << "the legal notice";
-    EXPECT_EQ(-1, controls[2].id);
-    EXPECT_EQ("BUTTON", controls[3].className);
     EXPECT_EQ("OK", controls[3].text);
-    EXPECT_EQ(IDOK, controls[3].id);
-    EXPECT_EQ((DWORD)BS_DEFPUSHBUTTON, controls[3].style & 0x0F);
-    EXPECT_TRUE(controls[3].style & WS_TABSTOP);
-    EXPECT_TRUE(controls[3].style & WS_GROUP);
-    for (int i = 1; i < 4; ++i) {
-        EXPECT_EQ(expected[i].left, controls[i].rect.left) << i;
-        EXPECT_EQ(expected[i].top, controls[i].rect.top) << i;
-        EXPECT_EQ(expected[i].right, controls[i].rect.right) << i;
-        EXPECT_EQ(expected[i].bottom, controls[i].rect.bottom) << i;
-    }
 }
 
 TEST(About, OkEscapeAndTheCloseBoxEndIt)
