@@ -12,6 +12,7 @@
 #include "profiles/profile.h"
 #include "stick_plug.h"
 #include "tuner_control.h"
+#include "ui/settings.h"
 #include "ui/shutdown.h"
 #include "win_support.h"
 
@@ -39,6 +40,8 @@ protected:
         for (int i = 0; i <= TV_APP_COUNT; ++i)
             tvApps[i].active = 0;
         shutdownDialogOpen = 0;
+        // Power with no application goes to the default one; none here, so it does nothing.
+        defaultTvApp = 0;
         lastKeyCode = 0;
         lastKeyTick = 0;
         repeatCount = 0;
@@ -52,6 +55,7 @@ protected:
         for (HWND window : windows)
             DestroyWindow(window);
         shutdownDialogOpen = 0;
+        defaultTvApp = 9;
     }
     HWND App(const char *windowClass, const char *title)
     {

@@ -127,3 +127,45 @@ int RunProgram(const std::string &program, const std::string &arguments, DWORD t
     CloseHandle(process);
     return (int)code;
 }
+
+std::string TestTempFolder(const std::string &name)
+{
+    char temp[MAX_PATH];
+    DWORD length = GetTempPathA(sizeof temp, temp);
+    std::string folder = std::string(temp, length < sizeof temp ? length : 0) + name;
+    CreateDirectoryA(folder.c_str(), NULL);
+    return folder;
+}
+
+std::string answeredBoxText;
+int answeredBoxes = 0;
+static std::string boxCaption;
+static UINT_PTR boxTimer = 0;
+
+static void CALLBACK AnswerBox(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND box = FindWindowA("#32770", boxCaption.c_str());
+    if (!box)
+        return;
+    char text[256] = "";
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    answeredBoxText = text;
+    ++answeredBoxes;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+void StartAnsweringBoxes(const char *caption)
+{
+    StopAnsweringBoxes();
+    boxCaption = caption;
+    answeredBoxText.clear();
+    answeredBoxes = 0;
+    boxTimer = SetTimer(NULL, 0, 30, AnswerBox);
+}
+
+void StopAnsweringBoxes(void)
+{
+    if (boxTimer)
+        KillTimer(NULL, boxTimer);
+    boxTimer = 0;
+}

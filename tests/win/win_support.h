@@ -33,6 +33,16 @@ void PumpFor(DWORD milliseconds);
 // still take the X server's first position after an early move. 1 when it stays.
 int PlaceCursor(int x, int y);
 
+// A folder of that name in the prefix's temporary folder (created), without a trailing backslash.
+std::string TestTempFolder(const std::string &name);
+
+// While on, a timer of this thread answers message boxes with this caption by OK, keeping the
+// last one's text and counting them. Modal loops keep the timer running.
+void StartAnsweringBoxes(const char *caption);
+void StopAnsweringBoxes(void);
+extern std::string answeredBoxText;
+extern int answeredBoxes;
+
 // Folder of the running test program, with a trailing backslash.
 std::string ModuleFolder(void);
 
