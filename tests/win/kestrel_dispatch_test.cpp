@@ -78,6 +78,10 @@ protected:
         for (HWND window : windows)
             DestroyWindow(window);
         shutdownDialogOpen = 0;
+        // Whatever a failed assertion left behind.
+        StopMouseRecorder();
+        SwapMouseButton(FALSE);
+        clockTick = GetTickCount;
     }
     HWND App(const char *windowClass, const char *title)
     {
@@ -263,17 +267,9 @@ __attribute__((noinline)) static void LitterStack(void)
 TEST_F(PollingTicks, ReportBytesTheReceiverLeavesAloneReadAsNoKey)
 {
     ASSERT_TRUE(PlaceCursor(500, 400));
-    StickState *stick = OpenStickState();
-    LockStick(stick);
     // Status 1 with only byte 0 written: the remote's 7, no key code.
-    StickEvent &event = stick->queue[(stick->head + stick->count) % STICK_QUEUE_SIZE];
-    event.due = GetTickCount();
-    event.status = 1;
-    memset(event.report, 0, sizeof event.report);
-    event.report[0] = 7;
-    event.reportBytes = 1;
-    stick->count++;
-    UnlockStick(stick);
+    const BYTE report[8] = { 7, 0, 0, 0, 0, 0, 0, 0 };
+    QueueStickReport(1, report, 1);
     ASSERT_TRUE(StartMouseRecorder());
     LitterStack();
     PollRemote(owner, WM_TIMER, 1, 0);
@@ -291,20 +287,6 @@ static DWORD WINAPI FakeClock(void)
     return fakeNow;
 }
 
-static void QueueKey(BYTE code)
-{
-    StickState *stick = OpenStickState();
-    LockStick(stick);
-    StickEvent &event = stick->queue[(stick->head + stick->count) % STICK_QUEUE_SIZE];
-    event.due = GetTickCount();
-    event.status = 1;
-    BYTE report[8] = { 7, 0xF8, code, (BYTE)~code, 0, 0, 0, 0 };
-    memcpy(event.report, report, 8);
-    event.reportBytes = 0;
-    stick->count++;
-    UnlockStick(stick);
-}
-
 // While an application is driven (first or last in detection order) a held Power is held
 // back after its first event; the open confirmation gets that as Escape.
 TEST_F(PollingTicks, HeldPowerWhileDrivenAnswersEnterThenEscape)
@@ -320,7 +302,7 @@ TEST_F(PollingTicks, HeldPowerWhileDrivenAnswersEnterThenEscape)
         confirmationKeys.clear();
         fakeNow = 50000u * (DWORD)driven;
         for (int event = 0; event < 3; ++event) {
-            QueueKey(KEY_POWER);
+            QueueStickKey(KEY_POWER);
             PollRemote(owner, WM_TIMER, 1, 0);
             fakeNow += 110;
         }

@@ -49,6 +49,29 @@ StickState StickSnapshot(void)
     return copy;
 }
 
+void QueueStickReport(BYTE status, const BYTE report[8], BYTE reportBytes)
+{
+    StickState *state = OpenStickState();
+    if (!state)
+        return;
+    LockStick(state);
+    if (state->count < STICK_QUEUE_SIZE) {
+        StickEvent &event = state->queue[(state->head + state->count) % STICK_QUEUE_SIZE];
+        event.due = GetTickCount();
+        event.status = status;
+        memcpy(event.report, report, sizeof event.report);
+        event.reportBytes = reportBytes;
+        state->count++;
+    }
+    UnlockStick(state);
+}
+
+void QueueStickKey(BYTE code)
+{
+    BYTE report[8] = { 7, 0xF8, code, (BYTE)~code, 0, 0, 0, 0 };
+    QueueStickReport(1, report, 0);
+}
+
 void ResetStick(void)
 {
     StickState *state = OpenStickState();

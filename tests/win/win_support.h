@@ -56,6 +56,12 @@ void PumpFor(DWORD milliseconds);
 // still take the X server's first position after an early move. 1 when it stays.
 int PlaceCursor(int x, int y);
 
+// Queues one report on the virtual stick, due at once, as the remote would send it;
+// reportBytes 0 lets the receiver write all 8 bytes.
+void QueueStickReport(BYTE status, const BYTE report[8], BYTE reportBytes);
+// A key of this remote: identification 7, the code in byte 2.
+void QueueStickKey(BYTE code);
+
 // Folder of the running test program, with a trailing backslash.
 std::string ModuleFolder(void);
 
