@@ -191,6 +191,8 @@ void StopAnsweringBoxes(void)
     if (boxTimer)
         KillTimer(NULL, boxTimer);
     boxTimer = 0;
+}
+
 HWND TrayIconWindow(void)
 {
     HWND tray = FindWindowA("__winex11_standalone_tray", NULL);
