@@ -111,10 +111,11 @@ static void ShowStage(void);
 
 static void WindowDone(OpenWindow *open)
 {
-    Record("done", open->plan.name.c_str());
     open->done = true;
     DestroyWindow(open->window);
     open->window = NULL;
+    // Only once the window is gone, so that a reader of the record no longer finds it.
+    Record("done", open->plan.name.c_str());
     for (const OpenWindow &other : openWindows)
         if (!other.done)
             return;

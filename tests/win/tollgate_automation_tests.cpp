@@ -148,7 +148,7 @@ TEST_F(Automation, OnlyTheFirstFinishedProgressWindowIsClosed)
     EXPECT_EQ(1, installer.Count("click one Close") + installer.Count("click two Close"));
     // The other one is clicked on the next tick, had the dialog not ended.
     EXPECT_EQ(1, Tick());
-    ASSERT_TRUE(installer.WaitForCount("click one Close", 1));
+    ASSERT_TRUE(installer.WaitForCount("click one Close", 1)) << ::testing::PrintToString(installer.Record());
     ASSERT_TRUE(installer.WaitForCount("click two Close", 1));
     EXPECT_EQ(1, installer.Count("click one Close"));
     EXPECT_EQ(1, installer.Count("click two Close"));

@@ -120,10 +120,11 @@ TEST_F(Dialog, TemplateFontAndIcon)
         EXPECT_TRUE(GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
         EXPECT_TRUE(GetParent(dialog) == NULL);
 
-        // Controls where the template puts them, in dialog units of its own font.
+        // Controls where the template puts them, in dialog units of its own font: place
+        // and size are converted apart, as the dialog manager does.
         static const struct { int id; const char *text; RECT units; bool isDefault; } controls[] = {
-            { IDOK, "OK", { 30, 40, 80, 54 }, true },
-            { IDCANCEL, "Cancel", { 100, 39, 150, 53 }, false },
+            { IDOK, "OK", { 30, 40, 50, 14 }, true },
+            { IDCANCEL, "Cancel", { 100, 39, 50, 14 }, false },
         };
         for (const auto &c : controls) {
             HWND button = GetDlgItem(dialog, c.id);
@@ -136,8 +137,8 @@ TEST_F(Dialog, TemplateFontAndIcon)
             MapWindowPoints(NULL, dialog, (POINT *)&actual, 2);
             EXPECT_EQ(expected.left, actual.left) << c.text;
             EXPECT_EQ(expected.top, actual.top) << c.text;
-            EXPECT_EQ(expected.right, actual.right) << c.text;
-            EXPECT_EQ(expected.bottom, actual.bottom) << c.text;
+            EXPECT_EQ(expected.right, actual.right - actual.left) << c.text;
+            EXPECT_EQ(expected.bottom, actual.bottom - actual.top) << c.text;
             EXPECT_EQ(c.isDefault, (GetWindowLongA(button, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON) << c.text;
             EXPECT_TRUE(GetWindowLongA(button, GWL_STYLE) & WS_TABSTOP) << c.text;
         }
