@@ -17,7 +17,7 @@ static int WaitForEnd(HANDLE process)
     for (;;) {
         DWORD waited = WaitForSingleObject(process, INFINITE);
         DWORD code = 0;
-        int read = waited == WAIT_OBJECT_0 || GetExitCodeProcess(process, &code);
+        int read = GetExitCodeProcess(process, &code) != 0;
         switch (JudgeWait(waited, read, code)) {
         case WAIT_ENDED:
             return 1;

@@ -110,8 +110,9 @@ run_install() {
   echo "The stand-in installer opens *.msu files in this Windows. Setting.ini:"
   tr -d '\r' <"$medium/Setting.ini" | sed 's/^/     /'
   echo "Starting '$medium_win\\Setup.exe'; nobody will click anything..."
-  local begun; begun=$(date +%s)
-  win "$bin/launcherwatch.exe" "$medium_win\\Setup.exe" | sed 's/^/   /'
+  local begun watched; begun=$(date +%s)
+  watched=$(win "$bin/launcherwatch.exe" "$medium_win\\Setup.exe")
+  printf '%s\n' "$watched" | sed 's/^/   /'
   echo "   (Setup.exe ran for $(( $(date +%s) - begun )) s)"
   echo "What the medium's programs recorded, in order:"
   tell_record
@@ -119,10 +120,15 @@ run_install() {
   local record=$WINEPREFIX/drive_c/Tuner\ CD/Updates/Windows6.0-KB000001-x64.msu.record
   for _ in $(seq 1 50); do grep -q '^end' "$record" 2>/dev/null && break; sleep 0.1; done
   tell_installer "$record"
+  local closed=no; grep -q "^click.progress.Close" "$record" 2>/dev/null && closed=yes
   wine_env_down
   echo
-  echo "The launcher confirmed the installation, waited hidden while it worked, closed the"
-  echo "progress window when Close appeared, and ended by itself with exit code 0."
+  if [ "$closed" = yes ] && printf '%s\n' "$watched" | grep -q 'ended with exit code 0'; then
+    echo "The launcher confirmed the installation, waited hidden while it worked, closed the"
+    echo "progress window when Close appeared, and ended by itself with exit code 0."
+  else
+    echo "The unattended installation did not go through: see above."
+  fi
 }
 
 echo "== tollgate: the driver-setup launcher (Setup.exe) =="

@@ -239,6 +239,15 @@ TEST_F(Dialog, MinimisedIconIsCentredInTheClientArea)
     RunWatched(1, 1, 600000, 10000, [icon](HWND dialog) {
         RECT client;
         GetClientRect(dialog, &client);
+        int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
+        int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
+        // Not minimised, the dialog paints the standard way: no icon in its middle.
+        RedrawWindow(dialog, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        HDC window = GetDC(dialog);
+        EXPECT_NE(RGB(0, 0, 128), GetPixel(window, x + 1, y + 1));
+        EXPECT_NE(CLR_INVALID, GetPixel(window, x + 1, y + 1));
+        ReleaseDC(dialog, window);
+
         HDC screen = GetDC(NULL);
         HDC memory = CreateCompatibleDC(screen);
         HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
@@ -248,8 +257,6 @@ TEST_F(Dialog, MinimisedIconIsCentredInTheClientArea)
         DrawMinimisedIcon(dialog, memory, icon);
         // Half the room left over, rounded up, on each side: the icon's transparent rim
         // at the origin, its dark blue field one pixel in.
-        int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
-        int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
         COLORREF background = GetPixel(memory, 0, 0);
         EXPECT_EQ(RGB(0, 0, 128), GetPixel(memory, x + 1, y + 1));
         EXPECT_EQ(background, GetPixel(memory, x, y + 1));

@@ -47,7 +47,8 @@ TEST_F(Hardening, RegistryTextsOfTwoHundredFiftyFiveCharactersCount)
     ASSERT_EQ(255u, folder.size());
     SetRegistryString(HKEY_LOCAL_MACHINE, currentVersionKey, x86FolderValue, folder.c_str());
     EXPECT_EQ(1, CheckX64());
-    SetRegistryString(HKEY_LOCAL_MACHINE, currentVersionKey, x86FolderValue, (folder + "x").c_str());
+    std::string longer = "C:\\" + std::string(248, 'P') + "(x86)";
+    SetRegistryString(HKEY_LOCAL_MACHINE, currentVersionKey, x86FolderValue, longer.c_str());
     EXPECT_EQ(0, CheckX64()) << "a longer value is not read";
 
     std::string name = "USB " + std::string(251, 'N');
