@@ -1,5 +1,5 @@
-// Step 4 of the launcher flow: the device's audio-class byte, register 8 of the I2C device
-// at 0xA0.
+// The launcher flow's device step: the device's audio-class byte, register 8 of the I2C
+// device at 0xA0.
 #ifndef TOLLGATE_AUDIO_CLASS_H
 #define TOLLGATE_AUDIO_CLASS_H
 

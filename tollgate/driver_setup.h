@@ -1,5 +1,5 @@
-// Step 3 of the launcher flow: the driver setup program of the Windows class, run and
-// waited for.
+// The launcher flow's driver setup step: the driver setup program of the Windows class,
+// run and waited for.
 #ifndef TOLLGATE_DRIVER_SETUP_H
 #define TOLLGATE_DRIVER_SETUP_H
 

@@ -1,4 +1,4 @@
-// Step 5 of the launcher flow: whether the driver setup reported completion.
+// The launcher flow's completion check: whether the driver setup reported success.
 #ifndef TOLLGATE_FINISH_INSTALL_H
 #define TOLLGATE_FINISH_INSTALL_H
 

@@ -1,5 +1,5 @@
-// Step 6 of the launcher flow: the further programs and hotfix packages that run after a
-// completed driver setup.
+// The launcher flow's further-applications step: the programs and hotfix packages that
+// run after a completed driver setup.
 #ifndef TOLLGATE_FURTHER_APPS_H
 #define TOLLGATE_FURTHER_APPS_H
 

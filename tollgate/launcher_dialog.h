@@ -1,6 +1,6 @@
-// LauncherDialog: the launcher's only window. It ends at once unless a hotfix package is
-// installing and the medium asks the launcher to watch it; then it hides on its first tick
-// and drives the installer's windows until they are done.
+// LauncherDialog, the launcher flow's last step and its only window. It ends at once
+// unless a hotfix package is installing and the medium asks the launcher to watch it; then
+// it hides on its first tick and drives the installer's windows until they are done.
 #ifndef TOLLGATE_LAUNCHER_DIALOG_H
 #define TOLLGATE_LAUNCHER_DIALOG_H
 

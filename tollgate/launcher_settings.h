@@ -26,7 +26,7 @@ struct LauncherSettings {
 
 extern LauncherSettings launcherSettings;
 
-// Step 1 of the launcher flow: reads Setting.ini in the launcher folder. 1 when it was
+// The launcher flow's first step: reads Setting.ini in the launcher folder. 1 when it was
 // read (a missing file or key gives its default); 0 when its path was too long for its
 // buffer, which leaves every default and says so in a message.
 int ReadSettings(const char *folder);
