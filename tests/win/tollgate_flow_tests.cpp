@@ -81,6 +81,20 @@ TEST_F(Messages, ProgramThatCannotStart)
     EXPECT_EQ("SetupDrv", watcher.Seen()[0].caption);
 }
 
+// A command line beyond the buffer is not cut and run: it is shown and refused.
+TEST_F(Messages, RunAndWaitRefusesACommandLineThatDoesNotFit)
+{
+    medium.AddStub("stub.exe");
+    std::string commandLine = "\"" + medium.Path("stub.exe") + "\" " + std::string(600, 'a');
+    MessageBoxWatcher watcher;
+    EXPECT_EQ(0, RunAndWait(commandLine.c_str()));
+    watcher.Stop();
+    ASSERT_EQ(1u, watcher.Seen().size());
+    EXPECT_EQ(0u, watcher.Seen()[0].text.find("This command line is too long, so it was not run:"))
+        << watcher.Seen()[0].text;
+    EXPECT_TRUE(Timeline().empty());
+}
+
 TEST_F(Messages, RunAndWaitReturnsOnlyAfterTheProgramEnded)
 {
     medium.AddStub("slow.exe", "WaitMs=300\r\n");
