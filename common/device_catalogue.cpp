@@ -23,9 +23,10 @@ int ReadFriendlyName(IMoniker *device, char *name, int size)
     if (FAILED(device->BindToStorage(NULL, NULL, IID_IPropertyBag, (void **)&bag)) || !bag)
         return 0;
     int read = 0;
+    // Handed over empty: a bag that clears what it is given before filling it must not
+    // meet a string pointer that was never set.
     VARIANT value;
     VariantInit(&value);
-    value.vt = VT_BSTR;
     if (bag->Read(L"FriendlyName", &value, NULL) == S_OK) {
         // A name that does not fit fails the conversion, so it is never taken cut off.
         if (value.vt == VT_BSTR && value.bstrVal)

@@ -4,11 +4,10 @@
 #include "audio_class_rule.h"
 #include "device_access.h"
 #include "i2c.h"
-#include "launcher_app.h"
 
 enum { AUDIO_DEVICE = 0xA0, AUDIO_REGISTER = 8 };
 
-int SwitchAudioClass(void)
+int SwitchAudioClass(int isVista)
 {
     if (!OpenDevice())
         return 0;
@@ -21,7 +20,7 @@ int SwitchAudioClass(void)
     }
     unsigned wanted = 0;
     int rewritten = 0;
-    if (AudioClassRewrite(launcherApp.isVista, value, &wanted)) {
+    if (AudioClassRewrite(isVista, value, &wanted)) {
         DWORD data = wanted;
         rewritten = WriteI2C(AUDIO_DEVICE, AUDIO_REGISTER, 1, &data) == 0;
     }

@@ -1,9 +1,13 @@
-// Running the driver setup program of the Windows class.
+// The launcher flow's driver setup step: the driver setup program of the Windows class,
+// run and waited for.
 #ifndef TOLLGATE_DRIVER_SETUP_H
 #define TOLLGATE_DRIVER_SETUP_H
 
-// Runs folder\SetupPath\SetupExe of the current class and waits for it; an empty folder
-// or program value shows NoSetupPath instead.
-void RunDriverSetup(const char *folder);
+#include "os_class_rules.h"
+
+// Runs folder\SetupPath\SetupExe of the class and waits for it; an empty folder or program
+// value shows NoSetupPath instead. Returns the LaunchOutcome bits of what went wrong, 0
+// when the driver setup ran to its end.
+int RunDriverSetup(const char *folder, LauncherClass osClass);
 
 #endif

@@ -4,53 +4,55 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "launcher_app.h"
+#include "launch_outcome.h"
 #include "launcher_message.h"
 #include "launcher_paths.h"
 #include "launcher_settings.h"
 #include "module_folder.h"
 #include "msu_file.h"
-#include "os_class_rules.h"
 #include "run_and_wait.h"
 
 // The package is the shell's file and the parameter text its parameters: glued onto the
 // file, the text would make the shell look for a file of that whole name.
-static void LaunchHotfixPackage(const char *folder, const char *entry)
+static int LaunchHotfixPackage(const char *folder, const char *entry, int *msuLaunched)
 {
     char file[COMMAND_LINE_SIZE];
     if (!AnotherApFile(folder, entry, file, sizeof file)) {
-        ShowTooLong("The path of this update package is too long, so it was not started:", file);
-        return;
+        ShowAboutText("The path of this update package is too long, so it was not started:", file);
+        return LAUNCH_TOO_LONG;
     }
     HINSTANCE result = ShellExecuteA(NULL, "open", file, launcherSettings.launchAnotherAPParam,
                                      NULL, SW_SHOW);
-    // Refusals stay silent; the dialog only needs to know that one got through.
-    if ((INT_PTR)result > 32)
-        launcherApp.msuLaunched = 1;
+    // Refusals stay silent; only the exit code tells of them.
+    if ((INT_PTR)result <= 32)
+        return LAUNCH_NOT_STARTED;
+    *msuLaunched = 1;
+    return LAUNCH_OK;
 }
 
-static void RunProgram(const char *folder, const char *entry)
+static int RunProgram(const char *folder, const char *entry)
 {
     char commandLine[COMMAND_LINE_SIZE];
     if (!AnotherApCommandLine(folder, entry, launcherSettings.launchAnotherAPParam, commandLine,
                               sizeof commandLine)) {
-        ShowTooLong("This program's command line is too long, so it was not run:", commandLine);
-        return;
+        ShowAboutText("This program's command line is too long, so it was not run:", commandLine);
+        return LAUNCH_TOO_LONG;
     }
-    RunAndWait(commandLine);
+    return RunAndWait(commandLine) ? LAUNCH_OK : LAUNCH_NOT_STARTED;
 }
 
-void RunFurtherApplications(const char *folder)
+int RunFurtherApplications(const char *folder, LauncherClass osClass, int *msuLaunched)
 {
-    LauncherClass osClass = LauncherClassOf(launcherApp.isVista, launcherApp.isX64);
+    int outcome = LAUNCH_OK;
     int count = AnotherApCount();
     for (int i = 0; i < count; ++i) {
         const char *entry = launcherSettings.anotherAp[osClass][i];
         if (entry[0] == '\0')
             continue;
         if (IsMsuFile(entry))
-            LaunchHotfixPackage(folder, entry);
+            outcome |= LaunchHotfixPackage(folder, entry, msuLaunched);
         else
-            RunProgram(folder, entry);
+            outcome |= RunProgram(folder, entry);
     }
+    return outcome;
 }

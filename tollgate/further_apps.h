@@ -1,9 +1,13 @@
-// The further programs and hotfix packages that run after a completed driver setup.
+// The launcher flow's further-applications step: the programs and hotfix packages that
+// run after a completed driver setup.
 #ifndef TOLLGATE_FURTHER_APPS_H
 #define TOLLGATE_FURTHER_APPS_H
 
-// Runs the current class's entries in index order: programs are waited for, hotfix
-// packages are handed to the shell and left running.
-void RunFurtherApplications(const char *folder);
+#include "os_class_rules.h"
+
+// Runs the class's entries in index order: programs are waited for, hotfix packages are
+// handed to the shell and left running (*msuLaunched becomes 1 when the shell took one).
+// Returns the LaunchOutcome bits of what went wrong, 0 when everything was started.
+int RunFurtherApplications(const char *folder, LauncherClass osClass, int *msuLaunched);
 
 #endif

@@ -1,41 +1,60 @@
 // The launcher's one pass: settings, classification, driver setup, device byte,
-// completion check, further applications.
+// completion check, further applications, dialog. The flow keeps the record; the steps
+// get what they need and say what they did.
 #include "launcher_app.h"
 
 #include "audio_class.h"
 #include "driver_setup.h"
 #include "finish_install.h"
 #include "further_apps.h"
+#include "launch_outcome.h"
+#include "launcher_dialog.h"
 #include "launcher_message.h"
 #include "launcher_settings.h"
 #include "module_folder.h"
 #include "os_class.h"
+#include "os_class_rules.h"
 
 LauncherApp launcherApp;
 
-int LauncherStartUp(void)
+int LauncherFlow(const char *folder, int folderKnown)
 {
-    ReadSettings();
+    int outcome = LAUNCH_OK;
+    if (!folderKnown) {
+        UseDefaultSettings();
+        ShowAboutText("The launcher's own path is too long, so neither Setting.ini nor any "
+                      "program of the medium was used:", folder);
+        outcome |= LAUNCH_TOO_LONG;
+    } else if (!ReadSettings(folder)) {
+        outcome |= LAUNCH_TOO_LONG;
+    }
     launcherApp.isVista = CheckVista();
     launcherApp.isX64 = CheckX64();
+    LauncherClass osClass = LauncherClassOf(launcherApp.isVista, launcherApp.isX64);
 
-    char folder[MODULE_PATH_SIZE];
-    int haveFolder = GetLauncherFolder(folder, sizeof folder);
-    if (haveFolder)
-        RunDriverSetup(folder);
-    else
-        ShowTooLong("The launcher's own path is too long, so the driver setup was not run:", folder);
+    if (folderKnown)
+        outcome |= RunDriverSetup(folder, osClass);
 
     // The XP class always gets its byte; the Vista class only when the medium allows it.
     if (!launcherApp.isVista || launcherSettings.enableAudioClass != 0) {
-        if (SwitchAudioClass())
+        if (SwitchAudioClass(launcherApp.isVista))
             ShowLauncherMessage(launcherSettings.rePlugin);
     }
 
-    ReadFinishInstall();
-    if (launcherApp.finishInstall && haveFolder)
-        RunFurtherApplications(folder);
+    launcherApp.finishInstall = ReadFinishInstall(launcherApp.isX64);
+    if (launcherSettings.checkFinishInstall != 0 && !launcherApp.finishInstall)
+        outcome |= LAUNCH_NOT_FINISHED;
+    if (launcherApp.finishInstall && folderKnown)
+        outcome |= RunFurtherApplications(folder, osClass, &launcherApp.msuLaunched);
 
-    // The launcher dialog has no work of its own yet: the program ends here.
-    return 0;
+    RunLauncherDialog(launcherApp.msuLaunched, launcherSettings.enableTimer,
+                      launcherSettings.waitTimer);
+    return outcome;
+}
+
+int LauncherStartUp(void)
+{
+    char folder[MODULE_PATH_SIZE];
+    int folderKnown = GetLauncherFolder(folder, sizeof folder);
+    return LauncherFlow(folder, folderKnown);
 }

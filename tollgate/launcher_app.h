@@ -11,7 +11,12 @@ struct LauncherApp {
 
 extern LauncherApp launcherApp;
 
-// The whole flow, top to bottom; returns 0 (do not continue), so the program ends.
+// The whole flow, top to bottom, ending with the launcher dialog; returns the exit code
+// (LaunchOutcome bits), after which the program ends.
 int LauncherStartUp(void);
+// The flow for a launcher folder already worked out; folderKnown 0 means the launcher's
+// own path did not fit (folder then holds it shortened, for the message) and nothing of
+// the medium is used.
+int LauncherFlow(const char *folder, int folderKnown);
 
 #endif

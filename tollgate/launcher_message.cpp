@@ -11,7 +11,7 @@ void ShowLauncherMessage(const char *text)
     MessageBoxA(NULL, text, launcherSettings.setup, MB_OK);
 }
 
-void ShowTooLong(const char *sentence, const char *text)
+void ShowAboutText(const char *sentence, const char *text)
 {
     char shown[600], message[1024];
     CopyTextShortened(shown, sizeof shown, text);

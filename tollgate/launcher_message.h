@@ -3,8 +3,8 @@
 #define TOLLGATE_LAUNCHER_MESSAGE_H
 
 void ShowLauncherMessage(const char *text);
-// A path or command line that did not fit its buffer and was therefore not used:
-// the sentence saying which, then the text itself (shortened if it must be).
-void ShowTooLong(const char *sentence, const char *text);
+// A sentence and, below it, the path or command line it is about (shortened if it must
+// be): one that did not fit its buffer and was not used, or a program that failed.
+void ShowAboutText(const char *sentence, const char *text);
 
 #endif

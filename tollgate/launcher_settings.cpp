@@ -45,7 +45,7 @@ static int ReadNumber(const char *file, const char *key)
     return IniNumber(text);
 }
 
-static void SetDefaults(void)
+void UseDefaultSettings(void)
 {
     ZeroMemory(&launcherSettings, sizeof launcherSettings);
     for (int c = 0; c < CLASS_COUNT; ++c) {
@@ -69,7 +69,7 @@ int AnotherApCount(void)
 int ReadSettingsFrom(const char *file)
 {
     LauncherSettings &s = launcherSettings;
-    SetDefaults();
+    UseDefaultSettings();
     for (int c = 0; c < CLASS_COUNT; ++c) {
         ReadText(file, classKeys[c].pathKey, classKeys[c].pathDefault, s.setupPath[c]);
         ReadText(file, classKeys[c].exeKey, defaultSetupExe, s.setupExe[c]);
@@ -95,18 +95,13 @@ int ReadSettingsFrom(const char *file)
     return 1;
 }
 
-int ReadSettings(void)
+int ReadSettings(const char *folder)
 {
-    char folder[MODULE_PATH_SIZE], file[SETTING_FILE_PATH_SIZE];
-    if (!GetLauncherFolder(folder, sizeof folder)) {
-        SetDefaults();
-        ShowTooLong("The launcher's own path is too long, so Setting.ini was not read:", folder);
-        return 1;
-    }
+    char file[SETTING_FILE_PATH_SIZE];
     if (!SettingFilePath(folder, file, sizeof file)) {
-        SetDefaults();
-        ShowTooLong("The path of Setting.ini is too long, so it was not read:", file);
-        return 1;
+        UseDefaultSettings();
+        ShowAboutText("The path of Setting.ini is too long, so it was not read:", file);
+        return 0;
     }
     return ReadSettingsFrom(file);
 }

@@ -26,9 +26,12 @@ struct LauncherSettings {
 
 extern LauncherSettings launcherSettings;
 
-// Finds Setting.ini beside the launcher and reads it; always 1. A path too long for its
-// buffer leaves every default and says so in a message.
-int ReadSettings(void);
+// The launcher flow's first step: reads Setting.ini in the launcher folder. 1 when it was
+// read (a missing file or key gives its default); 0 when its path was too long for its
+// buffer, which leaves every default and says so in a message.
+int ReadSettings(const char *folder);
+// Every key at its default, as with no Setting.ini at all.
+void UseDefaultSettings(void);
 // Reads every key from the given file in the file's row order; a missing file or key
 // gives its default.
 int ReadSettingsFrom(const char *settingFile);

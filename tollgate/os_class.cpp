@@ -5,6 +5,8 @@
 
 #include "os_class_rules.h"
 
+enum { REGISTRY_TEXT_SIZE = 256 };
+
 int CheckVista(void)
 {
     OSVERSIONINFOA version;
@@ -20,9 +22,10 @@ int CheckX64(void)
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", 0,
                       KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
         return 0;
-    char text[256];
-    // One byte is kept back for a terminator the stored value may lack.
-    DWORD size = sizeof text - 1;
+    // The value gets its whole 256 bytes; the byte beyond is for a terminator the stored
+    // value may lack.
+    char text[REGISTRY_TEXT_SIZE + 1];
+    DWORD size = REGISTRY_TEXT_SIZE;
     if (RegQueryValueExA(key, "ProgramFilesDir (x86)", NULL, NULL, (BYTE *)text, &size)
         != ERROR_SUCCESS)
         size = 0;

@@ -1,4 +1,5 @@
-// Sorting the running Windows into the Vista or XP class and into 32 or 64 bits.
+// The launcher flow's classification step: the running Windows sorted into the Vista or XP
+// class and into 32 or 64 bits.
 #ifndef TOLLGATE_OS_CLASS_H
 #define TOLLGATE_OS_CLASS_H
 

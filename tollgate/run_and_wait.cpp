@@ -6,13 +6,36 @@
 #include "bounded_text.h"
 #include "launcher_message.h"
 #include "module_folder.h"
+#include "wait_outcome.h"
+
+enum { WAIT_RETRY_MS = 100 };
+
+// A wait that fails says nothing about the program: going on while it may still run
+// would start the next step beside it. The exit code tells, looked at again and again.
+static int WaitForEnd(HANDLE process)
+{
+    for (;;) {
+        DWORD waited = WaitForSingleObject(process, INFINITE);
+        DWORD code = 0;
+        int read = GetExitCodeProcess(process, &code) != 0;
+        switch (JudgeWait(waited, read, code)) {
+        case WAIT_ENDED:
+            return 1;
+        case WAIT_STILL_RUNNING:
+            Sleep(WAIT_RETRY_MS);
+            break;
+        case WAIT_UNKNOWN:
+            return 0;
+        }
+    }
+}
 
 int RunAndWait(const char *commandLine)
 {
     // CreateProcessA may write into its command line.
     char writable[COMMAND_LINE_SIZE];
     if (!CopyText(writable, sizeof writable, commandLine)) {
-        ShowTooLong("This command line is too long, so it was not run:", commandLine);
+        ShowAboutText("This command line is too long, so it was not run:", commandLine);
         return 0;
     }
     STARTUPINFOA startup;
@@ -24,8 +47,10 @@ int RunAndWait(const char *commandLine)
         ShowLauncherMessage("CreateProcess failed.");
         return 0;
     }
-    WaitForSingleObject(process.hProcess, INFINITE);
     CloseHandle(process.hThread);
+    int ended = WaitForEnd(process.hProcess);
     CloseHandle(process.hProcess);
-    return 1;
+    if (!ended)
+        ShowAboutText("The launcher could not wait for this program to end:", commandLine);
+    return ended;
 }

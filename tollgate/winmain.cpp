@@ -1,10 +1,12 @@
-// Entry point of Setup.exe: the launcher flow runs once and the program ends.
+// Entry point of Setup.exe: the launcher flow runs once and its outcome is the exit code.
 #include <windows.h>
 
+#include "dll_search.h"
 #include "launcher_app.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    LauncherStartUp();
-    return 0;
+    // Elevated and started from removable or downloaded media: no DLL from there.
+    RestrictDllSearch();
+    return LauncherStartUp();
 }

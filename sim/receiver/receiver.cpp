@@ -38,7 +38,8 @@ unsigned char __stdcall af15_GetIR(unsigned char *report)
     if (state->open && state->count > 0) {
         StickEvent &event = state->queue[state->head];
         if ((LONG)(now - event.due) >= 0) {
-            memcpy(report, event.report, sizeof event.report);
+            size_t written = event.reportBytes ? event.reportBytes : sizeof event.report;
+            memcpy(report, event.report, written < sizeof event.report ? written : sizeof event.report);
             status = event.status;
             state->head = (state->head + 1) % STICK_QUEUE_SIZE;
             state->count--;

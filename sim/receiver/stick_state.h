@@ -13,7 +13,10 @@ struct StickEvent {
     DWORD due;
     BYTE status;
     BYTE report[8];
-    BYTE unused[3];
+    // Bytes of the report the receiver writes, from byte 0; 0 writes all 8. A real
+    // library may leave the rest untouched.
+    BYTE reportBytes;
+    BYTE unused[2];
 };
 
 struct StickState {

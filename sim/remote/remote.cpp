@@ -36,6 +36,7 @@ static int Enqueue(BYTE status, const BYTE report[8])
         event.due = cursor;
         event.status = status;
         memcpy(event.report, report, 8);
+        event.reportBytes = 0;
         state->count++;
     }
     UnlockStick(state);

@@ -3,7 +3,7 @@
 //   tuner plug SLOT tuner|video|receiver NAME [--prop] [--server PATH]
 //   tuner unplug SLOT|all
 //   tuner reg8 get SLOT | reg8 set SLOT VALUE   register 8 of the device at 0xA0
-//   tuner fault SLOT none|notready|select|read|write[,...]
+//   tuner fault SLOT none|notready|select|read|write|ready-call|status|status-positive|read-positive|write-positive[,...]
 //   tuner reset SLOT                            zeroes the counters
 //   tuner status SLOT
 //   tuner device SLOT [byte VALUE | faults LIST]  older form, kept for scripts
@@ -19,7 +19,7 @@ static const char usage[] =
     "usage: tuner plug [SLOT tuner|video|receiver NAME [--prop] [--server PATH]]\n"
     "       tuner unplug SLOT|all\n"
     "       tuner reg8 get SLOT | tuner reg8 set SLOT VALUE\n"
-    "       tuner fault SLOT none|notready|select|read|write[,...]\n"
+    "       tuner fault SLOT none|notready|select|read|write|ready-call|status|status-positive|read-positive|write-positive[,...]\n"
     "       tuner reset SLOT | tuner status SLOT\n"
     "SLOT is 0..15.\n";
 
@@ -35,6 +35,11 @@ static const struct { const char *word; DWORD fault; } faultWords[] = {
     { "select", TUNER_FAULT_SELECT },
     { "read", TUNER_FAULT_READ },
     { "write", TUNER_FAULT_WRITE },
+    { "ready-call", TUNER_FAULT_READY_CALL },
+    { "status", TUNER_FAULT_STATUS },
+    { "status-positive", TUNER_FAULT_STATUS_POSITIVE },
+    { "read-positive", TUNER_FAULT_READ_POSITIVE },
+    { "write-positive", TUNER_FAULT_WRITE_POSITIVE },
 };
 
 static int Usage(const char *problem)

@@ -45,7 +45,8 @@ DWORD TunerGetCounter(int slot, const char *name)
 int TunerResetCounters(int slot)
 {
     return TunerSetSlotValue(slot, "I2CReads", 0) && TunerSetSlotValue(slot, "I2CWrites", 0)
-           && TunerSetSlotValue(slot, "I2CCancels", 0) && TunerSetSlotValue(slot, "I2CLastWrite", 0);
+           && TunerSetSlotValue(slot, "I2CCancels", 0) && TunerSetSlotValue(slot, "I2CLastWrite", 0)
+           && TunerSetSlotValue(slot, "StatusReads", 0);
 }
 
 static void Count(int slot, const char *name)
@@ -96,7 +97,7 @@ HRESULT TunerPropertySet(TunerI2CSession *session, ULONG propertyId, void *buffe
         TunerSetRegister(session->slot, (int)((header >> 8) & 0xFF), value & 0xFF);
         TunerSetSlotValue(session->slot, "I2CLastWrite", value & 0xFF);
         Count(session->slot, "I2CWrites");
-        return S_OK;
+        return HasFault(session, TUNER_FAULT_WRITE_POSITIVE) ? S_FALSE : S_OK;
     }
     default:
         return E_NOTIMPL;
@@ -110,12 +111,17 @@ HRESULT TunerPropertyGet(TunerI2CSession *session, ULONG propertyId, void *buffe
     DWORD *value = (DWORD *)buffer;
     switch (propertyId) {
     case TUNER_PROP_I2C_READY:
+        if (HasFault(session, TUNER_FAULT_READY_CALL))
+            return E_FAIL;
         *value = (session->selected == TUNER_I2C_ADDRESS && !HasFault(session, TUNER_FAULT_NOT_READY))
                      ? 1 : 0;
         return S_OK;
     case TUNER_PROP_I2C_STATUS:
+        Count(session->slot, "StatusReads");
+        if (HasFault(session, TUNER_FAULT_STATUS))
+            return E_FAIL;
         *value = 0;
-        return S_OK;
+        return HasFault(session, TUNER_FAULT_STATUS_POSITIVE) ? S_FALSE : S_OK;
     case TUNER_PROP_I2C_DATA: {
         DWORD header = session->header;
         if (header == 0)
@@ -125,7 +131,7 @@ HRESULT TunerPropertyGet(TunerI2CSession *session, ULONG propertyId, void *buffe
         session->header = 0;
         *value = TunerGetRegister(session->slot, (int)((header >> 8) & 0xFF));
         Count(session->slot, "I2CReads");
-        return S_OK;
+        return HasFault(session, TUNER_FAULT_READ_POSITIVE) ? S_FALSE : S_OK;
     }
     // Identification values a driver would report at open; nobody here interprets them.
     case TUNER_PROP_OPEN_FIRST:

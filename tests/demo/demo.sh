@@ -99,7 +99,8 @@ record_dir=$WINEPREFIX/drive_c
 start_app() {  # start_app N NAME
   rm -f "$record_dir/$2.txt"
   "$wine" "$bin/tvapp.exe" --as "$1" --record "C:\\$2.txt" >/dev/null 2>&1 &
-  for _ in $(seq 1 100); do grep -q '^start' "$record_dir/$2.txt" 2>/dev/null && return 0; sleep 0.05; done
+  # Its window is up once it was first brought to the front.
+  for _ in $(seq 1 100); do grep -q '^activate' "$record_dir/$2.txt" 2>/dev/null && return 0; sleep 0.05; done
   return 1
 }
 # What a stand-in received, in words.

@@ -76,6 +76,61 @@ run_class() {  # run_class TITLE WINE_VERSION X64(yes|no) BYTE_BEFORE
   echo
 }
 
+# The installer stand-in's record in plain words.
+tell_installer() {
+  local record=$1
+  [ -f "$record" ] || { echo "   The installer was never started."; return; }
+  tr -d '\r' <"$record" | awk -F'\t' '
+    $1 == "start" { printf "   the shell started the installer: %s\n", $2 }
+    $1 == "show" && $2 == "confirm" { print "   it asks \"Windows Update Standalone Installer\": install? (OK, Cancel)" }
+    $1 == "show" && $2 == "progress" { print "   it shows \"Download and Install Updates\" while it works" }
+    $1 == "ready" { print "   the work is done: a Close button appears inside the progress window" }
+    $1 == "down" { printf "   %s got a button-down (wParam %s, lParam %s, %s)\n", $3, $4, $5, $6 }
+    $1 == "click" { printf "   ... and clicked: %s\n", $3 }
+    $1 == "end" { printf "   the installer ended (exit code %s)\n", $2 }'
+}
+
+# A whole installation with nobody at the keyboard: the driver setup, a further program and
+# a hotfix package that the launcher clicks through the installer's windows.
+run_install() {
+  wine_env_up "$build/wine/template64" || exit 2
+  export SETUPSTUB_LOG=$record_win
+  lay_out_medium
+  local medium=$WINEPREFIX/drive_c/Tuner\ CD
+  mkdir -p "$medium/Updates" "$WINEPREFIX/drive_c/Installer"
+  cp "$bin/hotfixstub.exe" "$WINEPREFIX/drive_c/Installer/"
+  # The package's text is the stand-in installer's script: a question, then two seconds of work.
+  printf 'confirm\r\nprogress 2000\r\n' >"$medium/Updates/Windows6.0-KB000001-x64.msu"
+  printf '%s\r\n' '[Const]' 'Setup=Tuner Driver Setup' 'CheckFinishInstall=1' 'EnableTimer=1' \
+    'WaitTimer=250' 'AnotherAPNum=2' 'AnotherAPVistax64Exe0=Extras\Player Setup.exe' \
+    'AnotherAPVistax64Exe1=Updates\Windows6.0-KB000001-x64.msu' >"$medium/Setting.ini"
+  win 'C:\Installer\hotfixstub.exe' --register
+  win reg add 'HKCU\Software\Wine\AppDefaults\Setup.exe' /v Version /d vista /f >/dev/null
+  echo "== 3. Unattended installation with a hotfix package (Vista class, 64-bit) =="
+  echo "The stand-in installer opens *.msu files in this Windows. Setting.ini:"
+  tr -d '\r' <"$medium/Setting.ini" | sed 's/^/     /'
+  echo "Starting '$medium_win\\Setup.exe'; nobody will click anything..."
+  local begun watched; begun=$(date +%s)
+  watched=$(win "$bin/launcherwatch.exe" "$medium_win\\Setup.exe")
+  printf '%s\n' "$watched" | sed 's/^/   /'
+  echo "   (Setup.exe ran for $(( $(date +%s) - begun )) s)"
+  echo "What the medium's programs recorded, in order:"
+  tell_record
+  echo "What the installer's windows received:"
+  local record=$WINEPREFIX/drive_c/Tuner\ CD/Updates/Windows6.0-KB000001-x64.msu.record
+  for _ in $(seq 1 50); do grep -q '^end' "$record" 2>/dev/null && break; sleep 0.1; done
+  tell_installer "$record"
+  local closed=no; grep -q "^click.progress.Close" "$record" 2>/dev/null && closed=yes
+  wine_env_down
+  echo
+  if [ "$closed" = yes ] && printf '%s\n' "$watched" | grep -q 'ended with exit code 0'; then
+    echo "The launcher confirmed the installation, waited hidden while it worked, closed the"
+    echo "progress window when Close appeared, and ended by itself with exit code 0."
+  else
+    echo "The unattended installation did not go through: see above."
+  fi
+}
+
 echo "== tollgate: the driver-setup launcher (Setup.exe) =="
 echo "Setup.exe reads Setting.ini beside itself, sorts Windows into the XP or Vista class and"
 echo "32 or 64 bits, runs that class's driver setup and waits for it, sets the tuner's"
@@ -88,3 +143,5 @@ run_class "2. Vista class, 64-bit" vista yes 0xD0
 echo "In both runs the class's own driver setup ran from its folder on the medium, the"
 echo "further program ran only after it had ended, and the re-plug message came because"
 echo "the byte had the other class's value."
+echo
+run_install

@@ -13,15 +13,6 @@
 
 typedef std::vector<std::string> Lines;
 
-static std::string TempFolder(const std::string &name)
-{
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    std::string folder = std::string(temp) + name;
-    CreateDirectoryA(folder.c_str(), NULL);
-    return folder;
-}
-
 class TvApps : public ::testing::Test {
 protected:
     HANDLE kestrel = NULL;
@@ -48,7 +39,7 @@ protected:
     }
     TvAppInstance &Start(const std::string &arguments, const std::string &name)
     {
-        std::string record = TempFolder("e2e-apps") + "\\" + name + ".txt";
+        std::string record = TestTempFolder("e2e-apps") + "\\" + name + ".txt";
         DeleteFileA(record.c_str());
         apps.push_back(TvAppInstance());
         EXPECT_TRUE(StartTvApp(ModuleFolder() + "tvapp.exe", arguments + " --record \"" + record + "\"", &apps.back()));
@@ -83,7 +74,7 @@ TEST_F(TvApps, TwoApplicationsRunningXpertTvrIsServed)
 TEST_F(TvApps, PowerStartsTheDefaultApplicationThroughTheShellAndClosesIt)
 {
     // ZoruvUviro Zuvava, the default of a fresh installation, installed in a folder with a blank.
-    std::string folder = TempFolder("TV Center");
+    std::string folder = TestTempFolder("TV Center");
     ASSERT_NE("", InstallTvApp(folder, "MainCenter.exe"));
     std::string record = folder + "\\MainCenter.record.txt";
     DeleteFileA(record.c_str());

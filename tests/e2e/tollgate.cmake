@@ -12,7 +12,7 @@ target_link_libraries(e2e_tollgate PRIVATE vtuner_control stick_state gtest_main
 add_dependencies(e2e_tollgate Setup setupstub vtuner tuner)
 
 if(WINE_TESTS)
-  foreach(suite Classes Media BadInput DeviceByte)
+  foreach(suite Classes Media BadInput DeviceByte Install ExitCodes DllSearch)
     wine_test(e2e.tollgate.${suite} e2e_tollgate --gtest_filter=${suite}.*:*/${suite}.*)
   endforeach()
 endif()
@@ -23,3 +23,13 @@ add_executable(launcherwatch launcherwatch.cpp ${CMAKE_SOURCE_DIR}/tests/win/tol
 house_target(launcherwatch)
 target_include_directories(launcherwatch PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)
 target_link_libraries(launcherwatch PRIVATE stick_state)
+
+# The DLL search restriction, proven with a DLL planted beside a program that makes the
+# same call at start as Setup.exe does.
+add_executable(tollgate_dllprobe tollgate_dllprobe.cpp)
+house_target(tollgate_dllprobe)
+target_link_libraries(tollgate_dllprobe PRIVATE tollgate_lib)
+add_library(tollgate_planted SHARED tollgate_planted.cpp)
+house_target(tollgate_planted)
+set_target_properties(tollgate_planted PROPERTIES PREFIX "")
+add_dependencies(e2e_tollgate tollgate_dllprobe tollgate_planted hotfixstub)

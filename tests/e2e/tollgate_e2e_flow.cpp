@@ -249,7 +249,7 @@ TEST_F(BadInput, VeryLongLinesRunNothingUnnamed)
     PoseAs("Setup.exe", "vista", false);
     LauncherRun run = RunLauncher(medium);
     ASSERT_TRUE(run.ended);
-    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_EQ(4u, run.exitCode) << "a command line too long";
     ASSERT_EQ(1u, run.messages.size());
     EXPECT_EQ(0u, run.messages[0].text.find(
                       "The driver setup's command line is too long, so it was not run:"))
@@ -261,6 +261,7 @@ TEST_F(BadInput, VeryLongLinesRunNothingUnnamed)
     medium.WriteSettings("[Const]\r\nSetupVistax86Path=" + longText + "\r\n");
     run = RunLauncher(medium);
     ASSERT_TRUE(run.ended);
+    EXPECT_EQ(2u, run.exitCode) << "a program that could not be started";
     EXPECT_EQ((Lines{ "CreateProcess failed." }), run.Texts());
     EXPECT_TRUE(StubTimeline(medium.RecordPath(), medium.Folder()).empty());
 }

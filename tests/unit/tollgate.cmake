@@ -1,14 +1,18 @@
 # Host tests of tollgate's plain-value rules: numbers, paths, command lines, classes,
-# package names, the I2C header and the byte rewrite.
+# package names, the I2C header, the byte rewrite, the dialog's timer and icon place, and
+# the judgement of a wait.
 set(TOLLGATE_DIR ${CMAKE_SOURCE_DIR}/tollgate)
 add_executable(tollgate_unit_tests ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_rules_tests.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_launcher_rules_tests.cpp
   ${TOLLGATE_DIR}/bounded_text.cpp
   ${TOLLGATE_DIR}/ini_number.cpp
   ${TOLLGATE_DIR}/launcher_paths.cpp
   ${TOLLGATE_DIR}/os_class_rules.cpp
   ${TOLLGATE_DIR}/msu_file.cpp
   ${TOLLGATE_DIR}/i2c_header.cpp
-  ${TOLLGATE_DIR}/audio_class_rule.cpp)
+  ${TOLLGATE_DIR}/audio_class_rule.cpp
+  ${TOLLGATE_DIR}/dialog_rules.cpp
+  ${TOLLGATE_DIR}/wait_outcome.cpp)
 house_target(tollgate_unit_tests)
 target_include_directories(tollgate_unit_tests PRIVATE ${TOLLGATE_DIR})
 target_link_libraries(tollgate_unit_tests PRIVATE gtest_main)

@@ -1,5 +1,7 @@
 // The polling tick's routing against real windows, the real pointer and modal loops.
 #include <gtest/gtest.h>
+#include <string.h>
+#include <initializer_list>
 #include <vector>
 
 #include "af15bdaex.h"
@@ -9,18 +11,27 @@
 #include "core/mouse.h"
 #include "core/pointer_steps.h"
 #include "core/receiver.h"
+#include "core/seams.h"
 #include "profiles/profile.h"
 #include "stick_plug.h"
+#include "stick_state.h"
 #include "tuner_control.h"
+#include "ui/settings.h"
 #include "ui/shutdown.h"
 #include "win_support.h"
 
-static std::vector<WPARAM> confirmationKeys;
+// Keys the confirmation got, and whether it was the foreground and active window for each.
+struct AnsweredKey {
+    WPARAM key;
+    bool foreground;
+    bool active;
+};
+static std::vector<AnsweredKey> confirmationKeys;
 
 static LRESULT CALLBACK RecordKeys(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_KEYDOWN)
-        confirmationKeys.push_back(wParam);
+        confirmationKeys.push_back({ wParam, GetForegroundWindow() == window, GetActiveWindow() == window });
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -31,6 +42,22 @@ static POINT Cursor()
     return at;
 }
 
+// A visible window of another thread that holds the foreground, as the user's last window would.
+static HANDLE foregroundReady;
+static HWND otherThreadWindow;
+static DWORD WINAPI HoldForeground(LPVOID)
+{
+    otherThreadWindow = OpenTestWindow("OtherThreadWindow", "elsewhere", DefWindowProcA,
+                                       WS_POPUP | WS_VISIBLE, 0, 600, 600, 50, 50);
+    SetForegroundWindow(otherThreadWindow);
+    SetEvent(foregroundReady);
+    MSG message;
+    while (GetMessageA(&message, NULL, 0, 0) > 0)
+        DispatchMessageA(&message);
+    DestroyWindow(otherThreadWindow);
+    return 0;
+}
+
 class Dispatch : public ::testing::Test {
 protected:
     std::vector<HWND> windows;
@@ -39,6 +66,8 @@ protected:
         for (int i = 0; i <= TV_APP_COUNT; ++i)
             tvApps[i].active = 0;
         shutdownDialogOpen = 0;
+        // Power with no application goes to the default one; none here, so it does nothing.
+        defaultTvApp = 0;
         lastKeyCode = 0;
         lastKeyTick = 0;
         repeatCount = 0;
@@ -52,6 +81,11 @@ protected:
         for (HWND window : windows)
             DestroyWindow(window);
         shutdownDialogOpen = 0;
+        defaultTvApp = 9;
+        // Whatever a failed assertion left behind.
+        StopMouseRecorder();
+        SwapMouseButton(FALSE);
+        clockTick = GetTickCount;
     }
     HWND App(const char *windowClass, const char *title)
     {
@@ -61,21 +95,68 @@ protected:
     }
 };
 
-TEST_F(Dispatch, OpenConfirmationGetsEnterForPowerAndEscapeForTheRest)
+TEST_F(Dispatch, OpenConfirmationIsBroughtToTheFrontAndGetsEnterOrEscape)
 {
-    HWND confirmation = OpenTestWindow("ConfirmationProbe", "Remote Control - Shut Down", RecordKeys, WS_POPUP);
+    HWND confirmation = OpenTestWindow("ConfirmationProbe", "Remote Control - Shut Down", RecordKeys,
+                                       WS_POPUP | WS_VISIBLE, 0, 100, 100, 80, 40);
     windows.push_back(confirmation);
+    foregroundReady = CreateEventA(NULL, TRUE, FALSE, NULL);
+    DWORD threadId = 0;
+    HANDLE thread = CreateThread(NULL, 0, HoldForeground, NULL, 0, &threadId);
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(foregroundReady, 5000));
+    ASSERT_TRUE(WaitFor([] { return GetForegroundWindow() == otherThreadWindow; }, 2000));
     App("XPERT_TVR", "XpertTVR");
     tvApps[APP_XPERTTVR].active = 1;
     shutdownDialogWindow = confirmation;
     shutdownDialogOpen = 1;
     confirmationKeys.clear();
+    ASSERT_TRUE(StartMouseRecorder());
 
     RouteKey(KEY_POWER, NULL);
     RouteKey(0, NULL);
     RouteKey(SUPPRESSED_KEY, NULL);
-    EXPECT_EQ((std::vector<WPARAM>{ VK_RETURN, VK_ESCAPE, VK_ESCAPE }), confirmationKeys);
-    EXPECT_EQ(500, Cursor().x) << "nothing else got the keys";
+    std::vector<UINT> buttons = RecordedMouseButtons();
+    StopMouseRecorder();
+    PostThreadMessageA(threadId, WM_QUIT, 0, 0);
+    WaitForSingleObject(thread, 5000);
+    CloseHandle(thread);
+    CloseHandle(foregroundReady);
+
+    ASSERT_EQ(3u, confirmationKeys.size());
+    EXPECT_EQ((WPARAM)VK_RETURN, confirmationKeys[0].key);
+    EXPECT_EQ((WPARAM)VK_ESCAPE, confirmationKeys[1].key);
+    EXPECT_EQ((WPARAM)VK_ESCAPE, confirmationKeys[2].key);
+    for (const AnsweredKey &key : confirmationKeys) {
+        EXPECT_TRUE(key.foreground) << "key " << key.key << " came before the confirmation was in front";
+        EXPECT_TRUE(key.active) << "key " << key.key;
+    }
+    EXPECT_TRUE(buttons.empty()) << "key 0 also clicked the mouse";
+}
+
+// Key 5 holds the primary button, which is the right one when the buttons are swapped;
+// the clicks of 0 and 10 keep their buttons.
+TEST_F(Dispatch, MouseButtonsFollowTheSwapSettingOnlyForTheDragToggle)
+{
+    dragButtonDown = 0;
+    ASSERT_TRUE(StartMouseRecorder());
+    EmulateMouse(5);
+    EmulateMouse(5);
+    std::vector<UINT> plain = RecordedMouseButtons();
+    StopMouseRecorder();
+
+    SwapMouseButton(TRUE);
+    ASSERT_TRUE(StartMouseRecorder());
+    EmulateMouse(5);
+    EmulateMouse(5);
+    EmulateMouse(0);
+    EmulateMouse(10);
+    std::vector<UINT> swapped = RecordedMouseButtons();
+    StopMouseRecorder();
+    SwapMouseButton(FALSE);
+
+    EXPECT_EQ((std::vector<UINT>{ WM_LBUTTONDOWN, WM_LBUTTONUP }), plain);
+    EXPECT_EQ((std::vector<UINT>{ WM_RBUTTONDOWN, WM_RBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP,
+                                  WM_RBUTTONDOWN, WM_RBUTTONUP }), swapped);
 }
 
 TEST_F(Dispatch, CascadeMarksTheFirstRunningApplicationInDetectionOrder)
@@ -177,6 +258,66 @@ TEST_F(PollingTicks, ReportsOfAnotherRemoteAreIgnored)
     ASSERT_TRUE(WaitFor([] { return StickSnapshot().count == 0; }, 5000));
     PumpFor(150);
     EXPECT_EQ(101, Cursor().x) << "only the last report is a key";
+}
+
+// Fills the stack below the caller with key 6, so that report bytes nobody writes are not 0xFF.
+__attribute__((noinline)) static void LitterStack(void)
+{
+    volatile unsigned char litter[4096];
+    for (size_t i = 0; i < sizeof litter; ++i)
+        litter[i] = 6;
+}
+
+TEST_F(PollingTicks, ReportBytesTheReceiverLeavesAloneReadAsNoKey)
+{
+    ASSERT_TRUE(PlaceCursor(500, 400));
+    // Status 1 with only byte 0 written: the remote's 7, no key code.
+    const BYTE report[8] = { 7, 0, 0, 0, 0, 0, 0, 0 };
+    QueueStickReport(1, report, 1);
+    ASSERT_TRUE(StartMouseRecorder());
+    LitterStack();
+    PollRemote(owner, WM_TIMER, 1, 0);
+    std::vector<UINT> buttons = RecordedMouseButtons();
+    StopMouseRecorder();
+    EXPECT_EQ(0u, StickSnapshot().count) << "the tick took the event";
+    EXPECT_EQ(500, Cursor().x);
+    EXPECT_EQ(400, Cursor().y);
+    EXPECT_TRUE(buttons.empty());
+}
+
+static DWORD fakeNow;
+static DWORD WINAPI FakeClock(void)
+{
+    return fakeNow;
+}
+
+// While an application is driven (first or last in detection order) a held Power is held
+// back after its first event; the open confirmation gets that as Escape.
+TEST_F(PollingTicks, HeldPowerWhileDrivenAnswersEnterThenEscape)
+{
+    HWND confirmation = OpenTestWindow("ConfirmationProbe", "Remote Control - Shut Down", RecordKeys,
+                                       WS_POPUP | WS_VISIBLE, 0, 100, 100, 80, 40);
+    windows.push_back(confirmation);
+    shutdownDialogWindow = confirmation;
+    shutdownDialogOpen = 1;
+    clockTick = FakeClock;
+    for (int driven : { APP_POWERCINEMA, APP_ZORUVUVIRO }) {
+        tvApps[driven].active = 1;
+        confirmationKeys.clear();
+        fakeNow = 50000u * (DWORD)driven;
+        for (int event = 0; event < 3; ++event) {
+            QueueStickKey(KEY_POWER);
+            PollRemote(owner, WM_TIMER, 1, 0);
+            fakeNow += 110;
+        }
+        tvApps[driven].active = 0;
+        std::vector<WPARAM> keys;
+        for (const AnsweredKey &key : confirmationKeys)
+            keys.push_back(key.key);
+        EXPECT_EQ((std::vector<WPARAM>{ VK_RETURN, VK_ESCAPE, VK_ESCAPE }), keys) << "driven " << driven;
+    }
+    clockTick = GetTickCount;
+    shutdownDialogOpen = 0;
 }
 
 static HWND FindMessageBox(const char *caption)

@@ -100,9 +100,7 @@ protected:
         for (int i = 0; i <= TV_APP_COUNT; ++i)
             tvApps[i].active = 0;
         zoruvSkinFlag = 0;
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        folder = std::string(temp) + "keymaps\\";
+        folder = TestTempFolder("keymaps") + "\\";
     }
     void TearDown() override
     {
@@ -113,7 +111,6 @@ protected:
     {
         std::string exe = ModuleFolder() + "tvapp.exe";
         std::string record = folder + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
-        CreateDirectoryA(folder.c_str(), NULL);
         DeleteFileA(record.c_str());
         ASSERT_TRUE(StartTvApp(exe, arguments + " --all-keys --record \"" + record + "\"", &app));
         TakeRecord(app);

@@ -3,6 +3,9 @@
 #include <vector>
 
 #include "core/app_timer.h"
+#include "kestrel_window.h"
+#include "stick_plug.h"
+#include "tuner_control.h"
 #include "core/receiver.h"
 #include "core/seams.h"
 #include "profiles/profile.h"
@@ -32,7 +35,7 @@ protected:
             tvApps[i].active = 0;
         }
         owner = CreateWindowExA(0, "STATIC", "owner", 0, 0, 0, 0, 0, NULL, NULL, NULL, NULL);
-        BindTimer(watchTimer, owner, WATCH_PERIOD_MS);
+        BindTimer(watchTimer, owner, 100);
     }
     void TearDown() override
     {
@@ -106,4 +109,32 @@ TEST_F(LaunchWatch, TimerKeepsWatchingWinDvrUntilItsWindowCloses)
     EXPECT_EQ(0, tvApps[APP_WINDVR].active);
     EXPECT_EQ(0, launchWatch[APP_WINDVR]);
     EXPECT_TRUE(sleeps.empty());
+}
+
+// The program's own start-up binds the watcher: it ticks ten times a second, as polling does.
+TEST_F(LaunchWatch, StartedWatcherTicksTenTimesASecondOnTheProgramWindow)
+{
+    ResetStick();
+    ASSERT_TRUE(TunerUnplugAll());
+    ASSERT_TRUE(PlugStick());
+    ASSERT_TRUE(EnsureMainWindowClass());
+    ASSERT_TRUE(CreateMainWindow(GetModuleHandleA(NULL)));
+    HWND powerCinema = OpenAppWindow("PowerCinema");
+    launchWatch[APP_POWERCINEMA] = 1;
+    tvApps[APP_POWERCINEMA].active = 1;
+    StartTimer(watchTimer);
+    int ticks[4] = { 0, 0, 0, 0 };
+    WaitForWindowTimers(mainWindow, [] { return false; }, 1000, [&](UINT_PTR id) {
+        if (id < 4)
+            ++ticks[id];
+    });
+    StopTimer(watchTimer);
+    DestroyWindow(powerCinema);
+    DestroyProgramWindow();
+    TunerUnplugAll();
+    EXPECT_GE(ticks[2], 5) << "watcher";
+    EXPECT_LE(ticks[2], 12) << "watcher";
+    EXPECT_GE(ticks[1], 5) << "polling";
+    EXPECT_LE(ticks[1], 12) << "polling";
+    EXPECT_EQ(0, ticks[3]) << "no retry while the stick is there";
 }

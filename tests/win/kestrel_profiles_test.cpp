@@ -45,45 +45,18 @@ static void DeleteKeyTree(const std::string &subKey)
     SHDeleteKeyA(HKEY_LOCAL_MACHINE, subKey.c_str());
 }
 
-static std::string TempFolder(const std::string &name)
-{
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    std::string folder = std::string(temp) + name;
-    CreateDirectoryA(folder.c_str(), NULL);
-    return folder;
-}
-
 static const char totalMediaKey[] = "SOFTWARE\\ArcSoft\\TotalMedia";
-
-// Answers the next "Remote Control" message box with OK and keeps its text.
-static std::string boxText;
-static int boxesSeen;
-static void CALLBACK AnswerBox(HWND, UINT, UINT_PTR, DWORD)
-{
-    HWND box = FindWindowA("#32770", "Remote Control");
-    if (!box)
-        return;
-    char text[256] = "";
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    boxText = text;
-    ++boxesSeen;
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-}
 
 class Profiles : public ::testing::Test {
 protected:
     // A deque: the instances handed out by reference stay where they are.
     std::deque<TvAppInstance> apps;
     std::vector<HWND> windows;
-    UINT_PTR boxTimer = 0;
     void SetUp() override
     {
         sleeps.clear();
         sleepThread = RecordSleep;
-        boxText.clear();
-        boxesSeen = 0;
-        boxTimer = SetTimer(NULL, 0, 30, AnswerBox);
+        StartAnsweringBoxes("Remote Control");
         DeleteKeyTree("SOFTWARE\\ArcSoft");
         BuildProfiles();
         for (int i = 0; i <= TV_APP_COUNT; ++i)
@@ -93,7 +66,7 @@ protected:
     }
     void TearDown() override
     {
-        KillTimer(NULL, boxTimer);
+        StopAnsweringBoxes();
         for (TvAppInstance &app : apps)
             EndTvApp(app);
         for (HWND window : windows)
@@ -105,7 +78,7 @@ protected:
     TvAppInstance &Start(const std::string &arguments, const std::string &name)
     {
         apps.push_back(TvAppInstance());
-        std::string record = TempFolder("profiles") + "\\" + name + ".txt";
+        std::string record = TestTempFolder("profiles") + "\\" + name + ".txt";
         DeleteFileA(record.c_str());
         EXPECT_TRUE(StartTvApp(ModuleFolder() + "tvapp.exe", arguments + " --record \"" + record + "\"", &apps.back()));
         WithoutForeground(TakeRecord(apps.back()));
@@ -114,7 +87,7 @@ protected:
     // Installs the stand-in as TotalMedia in a folder with a blank, and names the folder in the registry.
     std::string InstallTotalMedia(const std::string &valueSuffix)
     {
-        std::string folder = TempFolder("tv apps") + "\\TotalMedia";
+        std::string folder = TestTempFolder("tv apps") + "\\TotalMedia";
         EXPECT_NE("", InstallTvApp(folder, "TotalMedia.exe"));
         DeleteFileA((folder + "\\TotalMedia.record.txt").c_str());
         SetString(totalMediaKey, "AppPath", folder + valueSuffix);
@@ -164,17 +137,17 @@ TEST_F(Profiles, LaunchStartsTheFolderValueAsItStandsWithRemote)
     EXPECT_NE(std::string::npos, record[0].find("TotalMedia\\\\TotalMedia.exe")) << record[0];
     EXPECT_EQ(" remote", record[0].substr(record[0].size() - 7)) << record[0];
     EXPECT_EQ(1, tvApps[APP_TOTALMEDIA].active);
-    EXPECT_EQ(0, boxesSeen);
+    EXPECT_EQ(0, answeredBoxes);
 }
 
 TEST_F(Profiles, FailedLaunchSaysSoAndLeavesTheMark)
 {
-    SetString(totalMediaKey, "AppPath", TempFolder("nothing here"));
+    SetString(totalMediaKey, "AppPath", TestTempFolder("nothing here"));
     BuildProfile(APP_TOTALMEDIA);
     ASSERT_EQ(1, tvApps[APP_TOTALMEDIA].installed);
     EXPECT_EQ(NULL, Launch(APP_TOTALMEDIA));
-    EXPECT_EQ(1, boxesSeen);
-    EXPECT_EQ("Can't launch TV application what you want.", boxText);
+    EXPECT_EQ(1, answeredBoxes);
+    EXPECT_EQ("Can't launch TV application what you want.", answeredBoxText);
     EXPECT_EQ(0, tvApps[APP_TOTALMEDIA].active);
 }
 
@@ -185,7 +158,7 @@ TEST_F(Profiles, RunningInstanceIsReturnedAndNothingStarts)
     windows.push_back(xpert);
     ASSERT_EQ(0, tvApps[APP_XPERTTVR].installed);
     EXPECT_EQ(xpert, Launch(APP_XPERTTVR));
-    EXPECT_EQ(0, boxesSeen);
+    EXPECT_EQ(0, answeredBoxes);
     EXPECT_EQ(0, tvApps[APP_XPERTTVR].active);
 }
 
@@ -205,7 +178,7 @@ TEST_F(Profiles, ZoruvUviroClassPrefixFindsDeverOroru)
                      WaitFor([&] { return GetForegroundWindow() == dever.mainWindow; }, 2000);
     EXPECT_TRUE(activated);
     EXPECT_EQ(std::vector<std::string>{}, WithoutForeground(record)) << "nothing else arrived";
-    EXPECT_EQ(0, boxesSeen);
+    EXPECT_EQ(0, answeredBoxes);
     // Profiles with no launch class never match by prefix.
     EXPECT_EQ(NULL, FindWindowByClassPrefix(APP_TOTALMEDIA));
 }
@@ -268,7 +241,7 @@ TEST_F(Profiles, PowerForAnApplicationNeitherInstalledNorRunningStillWatches)
     BindTimer(watchTimer, owner, WATCH_PERIOD_MS);
     TogglePower(APP_RARARURI);
     EXPECT_EQ(0, launchWatch[APP_RARARURI]);
-    EXPECT_EQ(0, boxesSeen);
+    EXPECT_EQ(0, answeredBoxes);
     // The watcher's tick finds no flag, gives a starting application two seconds, then stops.
     ASSERT_TRUE(WaitFor([] { return !sleeps.empty(); }, 2000));
     EXPECT_EQ(std::vector<DWORD>{ 2000 }, sleeps);
@@ -408,7 +381,7 @@ protected:
     const char *uninstall = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
     std::string Entry(const char *name, const char *displayName, bool withSkin)
     {
-        std::string location = TempFolder(std::string("probe ") + name);
+        std::string location = TestTempFolder(std::string("probe ") + name);
         std::string toolbar = location;
         for (const char *part : { "\\DTVR", "\\UI", "\\Default", "\\Toolbar" }) {
             toolbar += part;

@@ -2,12 +2,15 @@
 #include <gtest/gtest.h>
 #include <dshow.h>
 #include <string>
+#include <vector>
 
 #include "af15bdaex.h"
 #include "core/app_timer.h"
+#include "core/dispatch.h"
 #include "core/main_window.h"
 #include "core/receiver.h"
 #include "stick_plug.h"
+#include "stick_state.h"
 #include "tuner_control.h"
 #include "kestrel_window.h"
 #include "win_support.h"
@@ -178,18 +181,96 @@ TEST_F(ReceiverStates, StartsPollingWhenPluggedIn)
     EXPECT_EQ(0u, StickSnapshot().exitCalls);
 }
 
-TEST_F(ReceiverStates, ReplugIsNoticedWithinThreeSeconds)
+TEST_F(ReceiverStates, WaitingRetriesEveryThreeSecondsUntilThePlug)
 {
+    DWORD created = GetTickCount();
     StartProgramWindow();
-    ASSERT_TRUE(retryTimer.running);
-    DWORD plugged = GetTickCount();
     ASSERT_TRUE(PlugStick());
-    ASSERT_TRUE(WaitFor([] { return pollTimer.running; }, 4000));
-    EXPECT_LE(GetTickCount() - plugged, 3400u);
-    EXPECT_EQ(1, receiverReady);
-    EXPECT_FALSE(retryTimer.running);
-    // Polling reads the receiver.
-    EXPECT_TRUE(WaitFor([] { return StickSnapshot().getIrCalls >= 2; }, 1000));
+    // The first retry, three seconds after start-up, finds the stick and starts the reads.
+    std::vector<DWORD> retries;
+    ASSERT_TRUE(WaitForWindowTimers(mainWindow, [] { return StickSnapshot().getIrCalls >= 2; }, 5000,
+                                    [&](UINT_PTR id) { if (id == 3) retries.push_back(GetTickCount() - created); }));
+    ASSERT_EQ(1u, retries.size());
+    EXPECT_GE(retries[0], 2900u);
+    EXPECT_LE(retries[0], 4000u);
+    EXPECT_FALSE(KillTimer(mainWindow, 3)) << "the retry timer was stopped";
+}
+
+struct IconWatch {
+    StickState *stick;
+    int iconWhileHeld;
+};
+
+// Looks for the tray icon for half a second while holding the receiver, then lets it go.
+static DWORD WINAPI WatchForTheIcon(LPVOID parameter)
+{
+    IconWatch *watch = (IconWatch *)parameter;
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < 500 && !watch->iconWhileHeld) {
+        watch->iconWhileHeld = TrayIconCount() > 0;
+        Sleep(5);
+    }
+    UnlockStick(watch->stick);
+    return 0;
+}
+
+TEST_F(ReceiverStates, TrayIconComesAfterTheReceiverCheck)
+{
+    ASSERT_TRUE(PlugStick());
+    // Holding the virtual receiver's lock stops start-up at its first receiver call.
+    StickState *stick = OpenStickState();
+    LockStick(stick);
+    IconWatch watch = { stick, 0 };
+    HANDLE watcher = CreateThread(NULL, 0, WatchForTheIcon, &watch, 0, NULL);
+    ASSERT_TRUE(watcher != NULL);
+    StartProgramWindow();
+    WaitForSingleObject(watcher, 5000);
+    CloseHandle(watcher);
+    EXPECT_EQ(0, watch.iconWhileHeld) << "the icon was there before the receiver was opened";
+    EXPECT_EQ(1, TrayIconCount());
+    EXPECT_EQ(1u, StickSnapshot().initCalls);
+}
+
+// Whether the virtual tuner's server still holds a filter object that someone did not release.
+static bool TunerObjectsAlive()
+{
+    HMODULE server = GetModuleHandleA("vtuner.dll");
+    if (!server)
+        return false;
+    typedef HRESULT(WINAPI * CanUnload)(void);
+    CanUnload canUnload = (CanUnload)(void (*)(void))GetProcAddress(server, "DllCanUnloadNow");
+    return canUnload && canUnload() != S_OK;
+}
+
+static DWORD WINAPI TickWithoutCom(LPVOID window)
+{
+    PollRemote((HWND)window, WM_TIMER, 1, 0);
+    // S_OK: the tick left this thread's COM uninitialised, as it found it.
+    HRESULT after = CoInitialize(NULL);
+    CoUninitialize();
+    return after == S_OK;
+}
+
+TEST_F(ReceiverStates, PollingTickReleasesTheFilterItFoundAndWhatStartUpLeft)
+{
+    // This thread keeps COM, so the tuner's server stays loaded and can be asked.
+    CoInitialize(NULL);
+    ASSERT_TRUE(PlugStick());
+    StartProgramWindow();
+    PollRemote(mainWindow, WM_TIMER, 1, 0);
+    EXPECT_FALSE(TunerObjectsAlive());
+    PollRemote(mainWindow, WM_TIMER, 1, 0);
+    EXPECT_FALSE(TunerObjectsAlive());
+    EXPECT_TRUE(pollTimer.running) << "the stick is there";
+
+    HANDLE thread = CreateThread(NULL, 0, TickWithoutCom, mainWindow, 0, NULL);
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread, 5000));
+    DWORD balanced = 0;
+    GetExitCodeThread(thread, &balanced);
+    CloseHandle(thread);
+    EXPECT_EQ(1u, balanced) << "a tick left COM initialised";
+    EXPECT_FALSE(TunerObjectsAlive());
+    CoUninitialize();
 }
 
 TEST_F(ReceiverStates, UnplugIsNoticedAtTheNextTick)

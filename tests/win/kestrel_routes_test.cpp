@@ -29,18 +29,6 @@ static DWORD WINAPI FakeClock(void)
     return fakeNow;
 }
 
-static std::string boxText;
-static void CALLBACK AnswerBox(HWND, UINT, UINT_PTR, DWORD)
-{
-    HWND box = FindWindowA("#32770", "Remote Control");
-    if (!box)
-        return;
-    char text[256] = "";
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    boxText = text;
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-}
-
 static int Count(const Lines &lines, const std::string &line)
 {
     int n = 0;
@@ -54,7 +42,6 @@ protected:
     // A deque: the instances handed out by reference stay where they are.
     std::deque<TvAppInstance> apps;
     HWND owner = NULL;
-    UINT_PTR boxTimer = 0;
     void SetUp() override
     {
         BuildProfiles();
@@ -70,8 +57,7 @@ protected:
         pointerStepCount = 0;
         fakeNow = 100000;
         clockTick = FakeClock;
-        boxText.clear();
-        boxTimer = SetTimer(NULL, 0, 30, AnswerBox);
+        StartAnsweringBoxes("Remote Control");
         ResetStick();
         ASSERT_TRUE(TunerUnplugAll());
         ASSERT_TRUE(PlugStick());
@@ -81,7 +67,7 @@ protected:
     }
     void TearDown() override
     {
-        KillTimer(NULL, boxTimer);
+        StopAnsweringBoxes();
         for (TvAppInstance &app : apps)
             EndTvApp(app);
         StopTimer(watchTimer);
@@ -92,9 +78,7 @@ protected:
     }
     TvAppInstance &Start(const std::string &arguments, const std::string &name)
     {
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        std::string record = std::string(temp) + "routes-" + name + ".txt";
+        std::string record = TestTempFolder("routes") + "\\" + name + ".txt";
         DeleteFileA(record.c_str());
         apps.push_back(TvAppInstance());
         EXPECT_TRUE(StartTvApp(ModuleFolder() + "tvapp.exe", arguments + " --record \"" + record + "\"", &apps.back()));
@@ -148,7 +132,7 @@ TEST_F(Routes, PowerGoesToTheDrivenApplication)
     Lines record = WithoutForeground(TakeRecord(xpert));
     ASSERT_FALSE(record.empty());
     EXPECT_EQ("post main 3024 1 0", record[0]) << "closed by its own Power action";
-    EXPECT_EQ("", boxText) << "the default application's path was not taken";
+    EXPECT_EQ("", answeredBoxText) << "the default application's path was not taken";
 }
 
 TEST_F(Routes, PowerWithNothingDrivenTakesTheDefaultApplicationPath)
@@ -157,7 +141,7 @@ TEST_F(Routes, PowerWithNothingDrivenTakesTheDefaultApplicationPath)
     TvAppInstance &xpert = Start("--as 7", "power-default");
     defaultTvApp = 5;
     Remote("press 19");
-    EXPECT_EQ("Please re-initialize the TV application settings.", boxText);
+    EXPECT_EQ("Please re-initialize the TV application settings.", answeredBoxText);
     Lines record = WithoutForeground(TakeRecord(xpert));
     ASSERT_FALSE(record.empty());
     EXPECT_EQ("post main 3024 1 0", record[0]) << "the others are closed first";

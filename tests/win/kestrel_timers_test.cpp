@@ -36,13 +36,6 @@ TEST_F(Timers, ConstructedStoppedAndUnbound)
     EXPECT_TRUE(timer.procedure == CountTick);
 }
 
-TEST_F(Timers, TheProgramsThreeTimersHaveTheirIdentifiers)
-{
-    EXPECT_EQ(1u, pollTimer.id);
-    EXPECT_EQ(2u, watchTimer.id);
-    EXPECT_EQ(3u, retryTimer.id);
-}
-
 TEST_F(Timers, StartRunsTheProcedureUntilStop)
 {
     AppTimer timer(77, CountTick);

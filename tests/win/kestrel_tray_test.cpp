@@ -1,12 +1,17 @@
-// The tray icon and its menu on the program's real main window.
+// The tray icon and its menu on the program's real main window, seen from Wine's tray: the
+// icon window the shell shows, the tip it shows, the callbacks it sends back.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <shellapi.h>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
-#include "core/pointer_steps.h"
+#include "core/mouse.h"
 #include "core/receiver.h"
 #include "kestrel_window.h"
 #include "profiles/profile.h"
+#include "stick_plug.h"
 #include "tuner_control.h"
 #include "ui/settings.h"
 #include "win_support.h"
@@ -44,65 +49,191 @@ static std::vector<std::string> Texts(const std::vector<MenuItem> &items)
     return texts;
 }
 
-static bool menuWindowSeen;
-// Watches for the popup menu while it tracks, then closes it.
-static void CALLBACK CloseMenuWhenShown(HWND, UINT, UINT_PTR timer, DWORD)
+// Menus seen while they tracked, as the menu window names them; each is closed at once.
+static std::vector<HMENU> shownMenus;
+static std::vector<int> shownMenuItems;
+static int warningsShown;
+static void CALLBACK CloseMenuWhenShown(HWND, UINT, UINT_PTR, DWORD)
 {
-    if (FindWindowA("#32768", NULL)) {
-        menuWindowSeen = true;
-        KillTimer(NULL, timer);
+    // A missing-receiver warning where a menu belongs must not hang the run.
+    HWND box = FindWindowA("#32770", "Remote Control");
+    if (box) {
+        ++warningsShown;
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+    HWND menuWindow = FindWindowA("#32768", NULL);
+    if (menuWindow && IsWindowVisible(menuWindow)) {
+        HMENU menu = (HMENU)SendMessageA(menuWindow, MN_GETHMENU, 0, 0);
+        shownMenus.push_back(menu);
+        shownMenuItems.push_back(GetMenuItemCount(menu));
         EndMenu();
     }
 }
 
+// What the tray sent to the program's window: (message, wParam, lParam) of mouse notices.
+struct TrayCallback {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+static std::vector<TrayCallback> trayCallbacks;
+static WNDPROC programProcedure;
+
+static LRESULT CALLBACK RecordTrayCallbacks(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_TIMER && message < WM_USER + 0x1000 && lParam >= WM_MOUSEFIRST
+        && lParam <= WM_MOUSELAST && wParam < 0x10000)
+        trayCallbacks.push_back({ message, wParam, lParam });
+    return CallWindowProcA(programProcedure, window, message, wParam, lParam);
+}
+
+static const char settingsKey[] = "SOFTWARE\\Corvel\\Lintel Twin Utilities";
+
 class Tray : public ::testing::Test {
 protected:
     HWND appWindow = NULL;
+    UINT_PTR menuCloser = 0;
     void SetUp() override
     {
+        // The stick is there, so start-up itself leaves the receiver ready and no retry runs.
+        ResetStick();
         ASSERT_TRUE(TunerUnplugAll());
+        ASSERT_TRUE(PlugStick());
         for (int i = 0; i <= TV_APP_COUNT; ++i) {
             tvApps[i].installed = 0;
             tvApps[i].active = 0;
         }
         defaultTvApp = 9;
+        alwaysRemoteOff = 0;
         receiverReady = 1;
+        shownMenus.clear();
+        shownMenuItems.clear();
+        warningsShown = 0;
+        trayCallbacks.clear();
         ASSERT_TRUE(EnsureMainWindowClass());
-        ASSERT_TRUE(CreateMainWindow(GetModuleHandleA(NULL)));
-        // This test owns the receiver state; the start-up check found no stick.
-        receiverReady = 1;
-        menuWindowSeen = false;
     }
     void TearDown() override
     {
+        if (menuCloser)
+            KillTimer(NULL, menuCloser);
         if (appWindow)
             DestroyWindow(appWindow);
         DestroyProgramWindow();
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, settingsKey);
+        TunerUnplugAll();
+        ASSERT_TRUE(WaitFor([] { return TrayIconCount() == 0; }, 3000)) << "an icon outlived its test";
     }
-    // Sends a tray notification as the shell does; a menu that opens is closed again.
-    void Notify(LPARAM mouseMessage)
+    void StartProgram()
     {
-        UINT_PTR timer = SetTimer(NULL, 0, 30, CloseMenuWhenShown);
-        SendMessageA(mainWindow, TRAY_CALLBACK_MESSAGE, TRAY_ICON_ID, mouseMessage);
-        PumpFor(50);
-        KillTimer(NULL, timer);
+        ASSERT_TRUE(CreateMainWindow(GetModuleHandleA(NULL)));
+        programProcedure = (WNDPROC)SetWindowLongPtrA(mainWindow, GWLP_WNDPROC, (LONG_PTR)RecordTrayCallbacks);
+        ASSERT_EQ(1, TrayIconCount());
+        menuCloser = SetTimer(NULL, 0, 30, CloseMenuWhenShown);
+    }
+    // The mouse on the icon as the tray sees it; returns once the tray's notice has been handled.
+    void MouseOnIcon(UINT mouseMessage)
+    {
+        size_t before = trayCallbacks.size();
+        ASSERT_TRUE(PostMessageA(TrayIconWindow(), mouseMessage, 0, MAKELPARAM(5, 5)));
+        ASSERT_TRUE(WaitFor([&] { return trayCallbacks.size() > before; }, 3000)) << "no notice from the tray";
+        PumpFor(30);
     }
 };
 
+TEST_F(Tray, ShellNotifiesWith1001AndShowsTheTip)
+{
+    StartProgram();
+    MouseOnIcon(WM_MOUSEMOVE);
+    ASSERT_EQ(1u, trayCallbacks.size());
+    EXPECT_EQ(1001u, trayCallbacks[0].message);
+    EXPECT_EQ(10u, trayCallbacks[0].wParam);
+    EXPECT_EQ(0x200, trayCallbacks[0].lParam);
+    EXPECT_EQ("Remote Control", ShownTrayTip(TrayIconWindow()));
+}
+
+TEST_F(Tray, MouseOverTheIconPutsTheTipBack)
+{
+    StartProgram();
+    // Something else changed what the shell shows for the icon.
+    NOTIFYICONDATAA changed;
+    ZeroMemory(&changed, sizeof changed);
+    changed.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    changed.hWnd = mainWindow;
+    changed.uID = 10;
+    changed.uFlags = NIF_TIP;
+    lstrcpynA(changed.szTip, "stale", sizeof changed.szTip);
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &changed));
+    MouseOnIcon(WM_MOUSEMOVE);
+    EXPECT_EQ("Remote Control", ShownTrayTip(TrayIconWindow()));
+}
+
+TEST_F(Tray, ButtonDownOpensANewMenuButtonUpDoesNot)
+{
+    StartProgram();
+    MouseOnIcon(WM_LBUTTONUP);
+    MouseOnIcon(WM_RBUTTONUP);
+    MouseOnIcon(WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(shownMenus.empty());
+
+    MouseOnIcon(WM_RBUTTONDOWN);
+    ASSERT_EQ(1u, shownMenus.size());
+    EXPECT_EQ(6, shownMenuItems[0]) << "default 9 is not installed: no launch item";
+
+    MouseOnIcon(WM_LBUTTONDOWN);
+    ASSERT_EQ(2u, shownMenus.size());
+    EXPECT_FALSE(IsMenu(shownMenus[0])) << "the menu of the earlier click is destroyed";
+    EXPECT_TRUE(IsMenu(shownMenus[1]));
+    EXPECT_EQ(0, warningsShown) << "the receiver is ready";
+}
+
+TEST_F(Tray, ExitTakesTheIconAlongAndQuits)
+{
+    StartProgram();
+    SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(1201, 0), 0);
+    MSG message;
+    EXPECT_TRUE(PeekMessageA(&message, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_TRUE(IsWindow(mainWindow));
+    EXPECT_EQ(0, TrayIconCount()) << "gone while the window still exists";
+}
+
+TEST_F(Tray, RemoteOffEndsWithNoIconAndNoTimer)
+{
+    HKEY key;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, settingsKey, 0, NULL, 0, KEY_WRITE, NULL, &key, NULL));
+    DWORD off = 1;
+    RegSetValueExA(key, "AlwaysRemoteOff", 0, REG_DWORD, (const BYTE *)&off, sizeof off);
+    RegCloseKey(key);
+    alwaysRemoteOff = 1;
+    EXPECT_FALSE(CreateMainWindow(GetModuleHandleA(NULL)));
+    ASSERT_TRUE(IsWindow(mainWindow));
+    EXPECT_EQ(0, TrayIconCount());
+    EXPECT_FALSE(KillTimer(mainWindow, 1));
+    EXPECT_FALSE(KillTimer(mainWindow, 3));
+    alwaysRemoteOff = 0;
+}
+
 TEST_F(Tray, MenuWithTheInstalledDefaultApplication)
 {
-    defaultTvApp = APP_RARARURI;
-    tvApps[APP_RARARURI].installed = 1;
-    HMENU menu = BuildTrayMenu();
-    std::vector<MenuItem> items = ReadMenu(menu);
-    DestroyMenu(menu);
-    EXPECT_EQ((std::vector<std::string>{ "RAR-A RURI", "-", "Setting", "-", "About", "-", "Exit" }), Texts(items));
-    ASSERT_EQ(7u, items.size());
-    EXPECT_EQ(1108u, items[0].id);
-    EXPECT_FALSE(items[0].state & MFS_CHECKED);
-    EXPECT_EQ(32u, items[2].id);
-    EXPECT_EQ(30u, items[4].id);
-    EXPECT_EQ(1201u, items[6].id);
+    const struct {
+        int index;
+        const char *text;
+    } launchItems[] = { { 1, "PowerCinema" }, { 2, "WinDVR" }, { 3, "My_ICTV" }, { 5, "TotalMedia" },
+                        { 6, "DeverOroru" }, { 7, "XpertTVR" }, { 8, "RAR-A RURI" }, { 9, "ZoruvUviro Zuvava" } };
+    for (const auto &item : launchItems) {
+        defaultTvApp = item.index;
+        tvApps[item.index].installed = 1;
+        HMENU menu = BuildTrayMenu();
+        std::vector<MenuItem> items = ReadMenu(menu);
+        DestroyMenu(menu);
+        tvApps[item.index].installed = 0;
+        EXPECT_EQ((std::vector<std::string>{ item.text, "-", "Setting", "-", "About", "-", "Exit" }), Texts(items));
+        ASSERT_EQ(7u, items.size());
+        EXPECT_EQ(1100u + item.index, items[0].id) << item.text;
+        EXPECT_FALSE(items[0].state & MFS_CHECKED) << item.text;
+        EXPECT_EQ(32u, items[2].id);
+        EXPECT_EQ(30u, items[4].id);
+        EXPECT_EQ(1201u, items[6].id);
+    }
 }
 
 TEST_F(Tray, NoLaunchItemWhenTheDefaultIsNotInstalled)
@@ -121,64 +252,77 @@ TEST_F(Tray, NoLaunchItemWhenTheDefaultIsNotInstalled)
 
 TEST_F(Tray, RunningDefaultApplicationIsChecked)
 {
-    defaultTvApp = APP_RARARURI;
-    tvApps[APP_RARARURI].installed = 1;
-    appWindow = OpenTestWindow("VUZEVA_DVBT", "RAR-A RURI");
+    defaultTvApp = APP_ZORUVUVIRO;
+    tvApps[APP_ZORUVUVIRO].installed = 1;
+    appWindow = OpenTestWindow("VUzevaMainPanel_Class", "ZoruvUviro Zuvava");
     HMENU menu = BuildTrayMenu();
     std::vector<MenuItem> items = ReadMenu(menu);
     DestroyMenu(menu);
     ASSERT_FALSE(items.empty());
-    EXPECT_EQ("RAR-A RURI", items[0].text);
+    EXPECT_EQ("ZoruvUviro Zuvava", items[0].text);
     EXPECT_TRUE(items[0].state & MFS_CHECKED);
 }
 
-TEST_F(Tray, ButtonDownOpensTheMenuButtonUpDoesNot)
+TEST_F(Tray, LaunchItemsAre1101To1109)
 {
-    Notify(WM_LBUTTONUP);
-    Notify(WM_RBUTTONUP);
-    Notify(WM_LBUTTONDBLCLK);
-    EXPECT_FALSE(menuWindowSeen);
-    EXPECT_TRUE(trayMenu == NULL);
-
-    Notify(WM_RBUTTONDOWN);
-    EXPECT_TRUE(menuWindowSeen);
-    ASSERT_TRUE(trayMenu != NULL);
-    EXPECT_EQ(6, GetMenuItemCount(trayMenu)) << "default 9 is not installed";
-
-    menuWindowSeen = false;
-    Notify(WM_LBUTTONDOWN);
-    EXPECT_TRUE(menuWindowSeen);
-}
-
-TEST_F(Tray, LaunchItemSwitchesTheDefaultInMemory)
-{
+    StartProgram();
     SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(1108, 0), 0);
     EXPECT_EQ(APP_RARARURI, defaultTvApp);
+    SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(1101, 0), 0);
+    EXPECT_EQ(APP_POWERCINEMA, defaultTvApp);
+    SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(1109, 0), 0);
+    EXPECT_EQ(APP_ZORUVUVIRO, defaultTvApp);
+    SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(1100, 0), 0);
+    SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(1110, 0), 0);
+    EXPECT_EQ(APP_ZORUVUVIRO, defaultTvApp);
 }
 
-TEST_F(Tray, IconReturnsWhenTheTaskbarIsCreatedAgain)
+// Moves by the remote's keys from a place; the pointer stays where a move would leave the bounds.
+static POINT MovesFrom(int x, int y, std::initializer_list<int> keys)
 {
-    ASSERT_TRUE(RefreshTrayIcon()) << "the icon exists after start-up";
-    // Explorer restarting loses every icon.
-    RemoveTrayIcon(mainWindow, TRAY_ICON_ID);
-    EXPECT_FALSE(RefreshTrayIcon());
-    SendMessageA(mainWindow, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(RefreshTrayIcon());
+    PlaceCursor(x, y);
+    for (int key : keys)
+        EmulateMouse(key);
+    POINT at;
+    GetCursorPos(&at);
+    return at;
 }
 
-TEST_F(Tray, ExitRemovesTheIconAndQuits)
+TEST_F(Tray, DisplayChangeSetsTheBoundsWithoutTheOddHeightCorrection)
 {
-    SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(1201, 0), 0);
-    MSG message;
-    EXPECT_TRUE(PeekMessageA(&message, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
-    EXPECT_FALSE(RefreshTrayIcon());
+    StartProgram();
+    // An 800 x 401 display: right bound 799, bottom bound 400, both outside.
+    SendMessageA(mainWindow, WM_DISPLAYCHANGE, 32, MAKELPARAM(800, 401));
+    POINT at = MovesFrom(797, 398, { 6, 6, 8, 8 });
+    EXPECT_EQ(798, at.x);
+    EXPECT_EQ(399, at.y);
 }
 
-TEST_F(Tray, DisplayChangeResetsThePointerBounds)
+// Wide window borders make the full-screen height odd and smaller than the screen, for a while.
+struct WideBorders {
+    NONCLIENTMETRICSA saved;
+    WideBorders()
+    {
+        saved.cbSize = sizeof saved;
+        SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof saved, &saved, 0);
+        NONCLIENTMETRICSA wide = saved;
+        wide.iBorderWidth = 20;
+        SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof wide, &wide, 0);
+    }
+    ~WideBorders() { SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof saved, &saved, 0); }
+};
+
+TEST_F(Tray, StartUpAddsNineteenToAnOddFullScreenHeight)
 {
-    SendMessageA(mainWindow, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
-    EXPECT_EQ(1279, pointerBounds.right);
-    EXPECT_EQ(1023, pointerBounds.bottom);
-    EXPECT_EQ(8, pointerStepMedium);
-    EXPECT_EQ(16, pointerStepLarge);
+    int height = 0;
+    {
+        WideBorders borders;
+        height = GetSystemMetrics(SM_CYFULLSCREEN);
+        StartProgram();
+    }
+    ASSERT_EQ(1, height % 2) << height;
+    ASSERT_LT(height + 19, GetSystemMetrics(SM_CYSCREEN)) << "the bound must lie inside the screen";
+    int bottom = height + 19 - 1;
+    POINT at = MovesFrom(300, bottom - 2, { 8, 8 });
+    EXPECT_EQ(bottom - 1, at.y) << "full-screen height " << height;
 }

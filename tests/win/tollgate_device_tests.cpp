@@ -8,7 +8,6 @@
 #include "audio_class.h"
 #include "device_access.h"
 #include "i2c.h"
-#include "launcher_app.h"
 #include "tollgate_support.h"
 #include "tuner_control.h"
 #include "tuner_device.h"
@@ -25,7 +24,6 @@ protected:
             TunerSetFaults(slot, 0);
             TunerResetCounters(slot);
         }
-        ZeroMemory(&launcherApp, sizeof launcherApp);
     }
     void TearDown() override
     {
@@ -42,9 +40,8 @@ protected:
     // SwitchAudioClass with the message boxes it shows.
     int Switch(int isVista, std::vector<SeenMessage> *seen = NULL)
     {
-        launcherApp.isVista = isVista;
         MessageBoxWatcher watcher;
-        int result = SwitchAudioClass();
+        int result = SwitchAudioClass(isVista);
         watcher.Stop();
         if (seen)
             *seen = watcher.Seen();
@@ -80,6 +77,7 @@ TEST_F(Device, ByteFollowsTheWindowsClass)
         EXPECT_EQ(c.result, Switch(c.vista)) << "vista " << c.vista << " byte " << c.before;
         EXPECT_EQ(c.after, TunerGetRegister(1, 8)) << "vista " << c.vista << " byte " << c.before;
         EXPECT_EQ(1u, TunerGetCounter(1, "I2CReads"));
+        EXPECT_EQ(1u, TunerGetCounter(1, "StatusReads"));
         EXPECT_EQ((DWORD)c.result, TunerGetCounter(1, "I2CWrites"));
         EXPECT_TRUE(deviceAccess == NULL);
     }
@@ -198,10 +196,58 @@ TEST_F(Device, NotReadyWarnsAndTheReadStillDecides)
     EXPECT_TRUE(seen[0].icon);
     EXPECT_FALSE(seen[0].owned);
     EXPECT_EQ(0x50u, TunerGetRegister(1, 8));
+    EXPECT_EQ(0u, TunerGetCounter(1, "StatusReads"));
 
     TunerSetRegister(1, 8, 0x50);
     EXPECT_EQ(0, Switch(1, &seen));
     EXPECT_EQ(1u, seen.size());
+}
+
+// A readiness or status read that fails, or a status that answers a positive non-zero
+// result, is "not detected"; the status is asked for only after a readable ready flag.
+TEST_F(Device, FailedReadinessOrStatusWarnsNotDetectedAndTheReadStillDecides)
+{
+    static const struct { DWORD fault; const char *name; DWORD statusReads; } cases[] = {
+        { TUNER_FAULT_READY_CALL, "readiness read fails", 0 },
+        { TUNER_FAULT_STATUS, "status read fails", 1 },
+        { TUNER_FAULT_STATUS_POSITIVE, "status answers S_FALSE", 1 },
+    };
+    Plug(1, "USB Alder Device", 0);
+    for (const auto &c : cases) {
+        TunerSetRegister(1, 8, 0x50);
+        TunerSetFaults(1, c.fault);
+        TunerResetCounters(1);
+        std::vector<SeenMessage> seen;
+        EXPECT_EQ(1, Switch(0, &seen)) << c.name;
+        ASSERT_EQ(1u, seen.size()) << c.name;
+        EXPECT_EQ("I2C device not detected", seen[0].text) << c.name;
+        EXPECT_EQ("Marlin Custom Property Demo", seen[0].caption);
+        EXPECT_TRUE(seen[0].icon);
+        EXPECT_EQ(c.statusReads, TunerGetCounter(1, "StatusReads")) << c.name;
+        EXPECT_EQ(0xD0u, TunerGetRegister(1, 8)) << c.name;
+    }
+}
+
+// S_FALSE from a data transfer is a failure for the byte, but not one to cancel.
+TEST_F(Device, PositiveTransferResultsFailWithoutACancel)
+{
+    Plug(1, "USB Alder Device", 0xD0);
+    TunerSetFaults(1, TUNER_FAULT_READ_POSITIVE);
+    lastI2CByte = 0x77;
+    EXPECT_EQ(0, Switch(1));
+    EXPECT_EQ(0xD0u, TunerGetRegister(1, 8));
+    EXPECT_EQ(1u, TunerGetCounter(1, "I2CReads"));
+    EXPECT_EQ(0u, TunerGetCounter(1, "I2CWrites"));
+    EXPECT_EQ(0u, TunerGetCounter(1, "I2CCancels"));
+    EXPECT_EQ(0x77u, lastI2CByte) << "only a read that answered 0 is kept";
+
+    TunerSetFaults(1, TUNER_FAULT_WRITE_POSITIVE);
+    TunerResetCounters(1);
+    EXPECT_EQ(0, Switch(1)) << "no re-plug request for a write that did not answer 0";
+    EXPECT_EQ(0x50u, TunerGetRegister(1, 8));
+    EXPECT_EQ(1u, TunerGetCounter(1, "I2CWrites"));
+    EXPECT_EQ(0u, TunerGetCounter(1, "I2CCancels"));
+    EXPECT_EQ(0xD0u, lastI2CByte);
 }
 
 TEST_F(Device, FailedAddressSelectWarnsNotDetected)

@@ -8,9 +8,9 @@
 #include "driver_setup.h"
 #include "finish_install.h"
 #include "further_apps.h"
-#include "launcher_app.h"
 #include "launcher_message.h"
 #include "launcher_settings.h"
+#include "os_class_rules.h"
 #include "run_and_wait.h"
 #include "tollgate_support.h"
 
@@ -21,7 +21,6 @@ protected:
     explicit LauncherFixture(const char *name) : medium(name)
     {
         SetEnvironmentVariableA("SETUPSTUB_LOG", medium.RecordPath().c_str());
-        ZeroMemory(&launcherApp, sizeof launcherApp);
         ReadSettingsFrom(medium.Path("no-such-file.ini").c_str());
     }
     void Settings(const std::string &text)
@@ -29,10 +28,16 @@ protected:
         medium.WriteSettings(text);
         ReadSettingsFrom(medium.Path("Setting.ini").c_str());
     }
+    // The steps as the flow calls them, for the class under test; their results are the
+    // exit-code bits documented in the README.
+    int DriverSetup() { return RunDriverSetup(medium.Folder().c_str(), osClass); }
+    int Further() { return RunFurtherApplications(medium.Folder().c_str(), osClass, &msuLaunched); }
     Lines Timeline() const { return StubTimeline(medium.RecordPath(), medium.Folder()); }
     std::vector<StubEvent> Record() const { return ReadStubRecord(medium.RecordPath()); }
 
     Medium medium;
+    LauncherClass osClass = CLASS_XP_X86;
+    int msuLaunched = 0;
 };
 
 class Messages : public LauncherFixture {
@@ -76,6 +81,20 @@ TEST_F(Messages, ProgramThatCannotStart)
     EXPECT_EQ("SetupDrv", watcher.Seen()[0].caption);
 }
 
+// A command line beyond the buffer is not cut and run: it is shown and refused.
+TEST_F(Messages, RunAndWaitRefusesACommandLineThatDoesNotFit)
+{
+    medium.AddStub("stub.exe");
+    std::string commandLine = "\"" + medium.Path("stub.exe") + "\" " + std::string(600, 'a');
+    MessageBoxWatcher watcher;
+    EXPECT_EQ(0, RunAndWait(commandLine.c_str()));
+    watcher.Stop();
+    ASSERT_EQ(1u, watcher.Seen().size());
+    EXPECT_EQ(0u, watcher.Seen()[0].text.find("This command line is too long, so it was not run:"))
+        << watcher.Seen()[0].text;
+    EXPECT_TRUE(Timeline().empty());
+}
+
 TEST_F(Messages, RunAndWaitReturnsOnlyAfterTheProgramEnded)
 {
     medium.AddStub("slow.exe", "WaitMs=300\r\n");
@@ -88,12 +107,12 @@ TEST_F(Messages, RunAndWaitReturnsOnlyAfterTheProgramEnded)
 TEST_F(Messages, EmptySetupFolderOrProgramShowsNoSetupPath)
 {
     medium.AddStub("XP_x64\\SetupDrv.exe");
-    launcherApp.isX64 = 1;
+    osClass = CLASS_XP_X64;
     Settings("[Const]\r\nSetupXPx64Path=\r\nNoSetupPath=No driver for you\r\n");
     MessageBoxWatcher watcher;
-    RunDriverSetup(medium.Folder().c_str());
+    EXPECT_EQ(1, DriverSetup());
     Settings("[Const]\r\nSetupXPx64Exe=\r\n");
-    RunDriverSetup(medium.Folder().c_str());
+    EXPECT_EQ(1, DriverSetup());
     watcher.Stop();
     EXPECT_EQ((Lines{ "No driver for you",
                       "The driver of this version does not support this operating system." }),
@@ -107,7 +126,7 @@ TEST_F(Messages, CommandLineTooLongIsNotRunAndSaysWhich)
     longExe += ".exe";
     Settings("[Const]\r\nSetupXPx86Path=" + longPath + "\r\nSetupXPx86Exe=" + longExe + "\r\n");
     MessageBoxWatcher watcher;
-    RunDriverSetup(medium.Folder().c_str());
+    EXPECT_EQ(4, DriverSetup());
     watcher.Stop();
     ASSERT_EQ(1u, watcher.Seen().size());
     EXPECT_EQ(0u, watcher.Seen()[0].text.find(
@@ -152,11 +171,9 @@ protected:
 TEST_F(FurtherApps, FinishInstallIsReadOnlyWhenAskedFor)
 {
     SetRegistryDword(HKEY_LOCAL_MACHINE, nativeKey, "FinishInstall", 1);
-    ReadFinishInstall();
-    EXPECT_EQ(0, launcherApp.finishInstall);
+    EXPECT_EQ(0, ReadFinishInstall(0));
     Settings("[Const]\r\nCheckFinishInstall=1\r\n");
-    ReadFinishInstall();
-    EXPECT_EQ(1, launcherApp.finishInstall);
+    EXPECT_EQ(1, ReadFinishInstall(0));
 }
 
 TEST_F(FurtherApps, FinishInstallCountsOnlyAsNumberOne)
@@ -176,32 +193,24 @@ TEST_F(FurtherApps, FinishInstallCountsOnlyAsNumberOne)
                                                  KEY_SET_VALUE, NULL, &key, NULL));
         RegSetValueExA(key, "FinishInstall", 0, c.type, (const BYTE *)c.data, c.size);
         RegCloseKey(key);
-        launcherApp.finishInstall = 7;
-        ReadFinishInstall();
-        EXPECT_EQ(c.finished, launcherApp.finishInstall) << "type " << c.type << " size " << c.size;
+        EXPECT_EQ(c.finished, ReadFinishInstall(0)) << "type " << c.type << " size " << c.size;
     }
     DeleteRegistryValue(HKEY_LOCAL_MACHINE, nativeKey, "FinishInstall");
-    ReadFinishInstall();
-    EXPECT_EQ(0, launcherApp.finishInstall);
+    EXPECT_EQ(0, ReadFinishInstall(0));
 }
 
 TEST_F(FurtherApps, SixtyFourBitWindowsIsReadInTheThirtyTwoBitView)
 {
     Settings("[Const]\r\nCheckFinishInstall=1\r\n");
-    launcherApp.isX64 = 1;
     const DWORD one = 1;
     SetIn64BitView(nativeKey, &one);
-    ReadFinishInstall();
-    EXPECT_EQ(0, launcherApp.finishInstall) << "a mark in the 64-bit view is not the driver setup's";
+    EXPECT_EQ(0, ReadFinishInstall(1)) << "a mark in the 64-bit view is not the driver setup's";
     SetRegistryDword(HKEY_LOCAL_MACHINE, wowKey, "FinishInstall", 1);
-    ReadFinishInstall();
-    EXPECT_EQ(1, launcherApp.finishInstall);
+    EXPECT_EQ(1, ReadFinishInstall(1));
     // On 32-bit Windows the plain path is read.
-    launcherApp.isX64 = 0;
     DeleteRegistryValue(HKEY_LOCAL_MACHINE, wowKey, "FinishInstall");
     SetRegistryDword(HKEY_LOCAL_MACHINE, nativeKey, "FinishInstall", 1);
-    ReadFinishInstall();
-    EXPECT_EQ(1, launcherApp.finishInstall);
+    EXPECT_EQ(1, ReadFinishInstall(0));
 }
 
 TEST_F(FurtherApps, RunStrictlyInOrderEachWaitedFor)
@@ -210,13 +219,13 @@ TEST_F(FurtherApps, RunStrictlyInOrderEachWaitedFor)
     medium.AddStub("tools\\second.exe", "WaitMs=200\r\n");
     medium.AddStub("third.exe");
     medium.AddStub("other class.exe");
-    launcherApp.isVista = 1;
+    osClass = CLASS_VISTA_X86;
     Settings("[Const]\r\nAnotherAPNum=4\r\n"
              "AnotherAPVistax86Exe0=first.exe\r\nAnotherAPVistax86Exe1=\r\n"
              "AnotherAPVistax86Exe2=tools\\second.exe\r\nAnotherAPVistax86Exe3=third.exe\r\n"
              "AnotherAPVistax64Exe0=other class.exe\r\nAnotherAPXPx86Exe0=other class.exe\r\n");
     MessageBoxWatcher watcher;
-    RunFurtherApplications(medium.Folder().c_str());
+    EXPECT_EQ(0, Further());
     watcher.Stop();
     EXPECT_TRUE(watcher.Seen().empty());
     EXPECT_EQ((Lines{ "start first.exe", "end first.exe", "start tools\\second.exe",
@@ -228,7 +237,7 @@ TEST_F(FurtherApps, RunStrictlyInOrderEachWaitedFor)
     ASSERT_EQ(6u, record.size());
     EXPECT_EQ("\"" + medium.Path("first.exe") + "\" 0", record[0].cmd);
     EXPECT_EQ("\"" + medium.Path("tools\\second.exe") + "\" 0", record[2].cmd);
-    EXPECT_EQ(0, launcherApp.msuLaunched);
+    EXPECT_EQ(0, msuLaunched);
 }
 
 TEST_F(FurtherApps, ParameterTextFollowsOneBlank)
@@ -237,9 +246,9 @@ TEST_F(FurtherApps, ParameterTextFollowsOneBlank)
     medium.AddStub("b.exe");
     Settings("[Const]\r\nAnotherAPNum=1\r\nAnotherAPXPx86Exe0=a.exe\r\n"
              "LaunchAnotherAPParam=/quiet  /log x\r\n");
-    RunFurtherApplications(medium.Folder().c_str());
+    Further();
     Settings("[Const]\r\nAnotherAPNum=1\r\nAnotherAPXPx86Exe0=b.exe\r\nLaunchAnotherAPParam=\r\n");
-    RunFurtherApplications(medium.Folder().c_str());
+    Further();
     std::vector<StubEvent> record = Record();
     ASSERT_EQ(4u, record.size());
     EXPECT_EQ("\"" + medium.Path("a.exe") + "\" /quiet  /log x", record[0].cmd);
@@ -254,11 +263,11 @@ TEST_F(FurtherApps, CapitalMsuIsAProgramAndIsWaitedFor)
     medium.AddStub("handler.exe");
     RegisterPackageHandler(medium.Path("handler.exe"));
     Settings("[Const]\r\nAnotherAPNum=2\r\nAnotherAPXPx86Exe0=fix.MSU\r\nAnotherAPXPx86Exe1=after.exe\r\n");
-    RunFurtherApplications(medium.Folder().c_str());
+    EXPECT_EQ(0, Further());
     UnregisterPackageHandler();
     EXPECT_EQ((Lines{ "start fix.MSU", "end fix.MSU", "start after.exe", "end after.exe" }),
               Timeline());
-    EXPECT_EQ(0, launcherApp.msuLaunched);
+    EXPECT_EQ(0, msuLaunched);
 }
 
 TEST_F(FurtherApps, CountAboveFiveRunsFive)
@@ -268,9 +277,9 @@ TEST_F(FurtherApps, CountAboveFiveRunsFive)
         medium.AddStub("p" + std::to_string(i) + ".exe");
         text += "AnotherAPXPx64Exe" + std::to_string(i) + "=p" + std::to_string(i) + ".exe\r\n";
     }
-    launcherApp.isX64 = 1;
+    osClass = CLASS_XP_X64;
     Settings(text);
-    RunFurtherApplications(medium.Folder().c_str());
+    EXPECT_EQ(0, Further());
     EXPECT_EQ((Lines{ "start p0.exe", "end p0.exe", "start p1.exe", "end p1.exe", "start p2.exe",
                       "end p2.exe", "start p3.exe", "end p3.exe", "start p4.exe", "end p4.exe" }),
               Timeline());
@@ -285,7 +294,7 @@ TEST_F(FurtherApps, FailuresAreReportedAndTheRestStillRuns)
              "AnotherAPXPx86Exe1=" + longEntry + "\r\nAnotherAPXPx86Exe2=last.exe\r\n"
              "LaunchAnotherAPParam=" + longParam + "\r\n");
     MessageBoxWatcher watcher;
-    RunFurtherApplications(medium.Folder().c_str());
+    EXPECT_EQ(2 | 4, Further());
     watcher.Stop();
     Lines texts = watcher.Texts();
     ASSERT_EQ(2u, texts.size());

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "further_apps.h"
-#include "launcher_app.h"
 #include "launcher_settings.h"
 #include "tollgate_support.h"
 
@@ -20,7 +19,6 @@ protected:
     Packages() : medium("packages with blanks")
     {
         SetEnvironmentVariableA("SETUPSTUB_LOG", medium.RecordPath().c_str());
-        ZeroMemory(&launcherApp, sizeof launcherApp);
         medium.WriteFile("updates\\fix.msu", "not really a package");
         medium.WriteSettings("[Const]\r\nAnotherAPNum=2\r\nAnotherAPXPx86Exe0=updates\\fix.msu\r\n"
                              "AnotherAPXPx86Exe1=next.exe\r\n");
@@ -78,9 +76,10 @@ TEST_F(Packages, ReachTheShellWithTheirParameterAndAreNotWaitedFor)
 {
     RegisterPackageHandler(medium.Path("handler.exe"));
     MessageBoxWatcher watcher;
-    RunFurtherApplications(medium.Folder().c_str());
+    int msuLaunched = 0;
+    EXPECT_EQ(0, RunFurtherApplications(medium.Folder().c_str(), CLASS_XP_X86, &msuLaunched));
     watcher.Stop();
-    EXPECT_EQ(1, launcherApp.msuLaunched);
+    EXPECT_EQ(1, msuLaunched);
     EXPECT_TRUE(watcher.Seen().empty());
     // The handler is still waiting for its release, yet the next program has already run.
     // The shell starts the handler on its own time, so its start may still be on the way.
@@ -104,16 +103,18 @@ TEST_F(Packages, RefusedByTheShellLeaveNoMarkAndNoMessage)
 {
     UnregisterPackageHandler();
     MessageBoxWatcher watcher;
-    RunFurtherApplications(medium.Folder().c_str());
-    EXPECT_EQ(0, launcherApp.msuLaunched);
+    int msuLaunched = 0;
+    // Refused packages count as not started in the exit code.
+    EXPECT_EQ(2, RunFurtherApplications(medium.Folder().c_str(), CLASS_XP_X86, &msuLaunched));
+    EXPECT_EQ(0, msuLaunched);
 
     // A package that is not on the medium is refused as well.
     RegisterPackageHandler(medium.Path("handler.exe"));
     medium.WriteSettings("[Const]\r\nAnotherAPNum=1\r\nAnotherAPXPx86Exe0=updates\\gone.msu\r\n");
     ReadSettingsFrom(medium.Path("Setting.ini").c_str());
-    RunFurtherApplications(medium.Folder().c_str());
+    EXPECT_EQ(2, RunFurtherApplications(medium.Folder().c_str(), CLASS_XP_X86, &msuLaunched));
     watcher.Stop();
-    EXPECT_EQ(0, launcherApp.msuLaunched);
+    EXPECT_EQ(0, msuLaunched);
     EXPECT_TRUE(watcher.Seen().empty());
     EXPECT_EQ((Lines{ "start next.exe", "end next.exe" }),
               StubTimeline(medium.RecordPath(), medium.Folder()));

@@ -218,6 +218,124 @@ void UnregisterPackageHandler(void)
     DeleteRegistryTree(HKEY_CLASSES_ROOT, "TollgateTest.Package");
 }
 
+HotfixInstaller::HotfixInstaller(const Medium &medium, const std::string &relative,
+                                 const std::string &script)
+    : package(medium.Path(relative)), process(NULL)
+{
+    medium.WriteFile(relative, script);
+    DeleteFileA((package + ".record").c_str());
+}
+
+HotfixInstaller::~HotfixInstaller()
+{
+    if (process) {
+        TerminateProcess(process, 99);
+        WaitForSingleObject(process, 5000);
+        CloseHandle(process);
+    }
+}
+
+bool HotfixInstaller::Start(int windowCount)
+{
+    std::string program = TestProgramFolder() + "hotfixstub.exe";
+    std::string commandLine = "\"" + program + "\" \"" + package + "\" 0";
+    STARTUPINFOA startup;
+    ZeroMemory(&startup, sizeof startup);
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started;
+    std::vector<char> writable(commandLine.begin(), commandLine.end());
+    writable.push_back('\0');
+    if (!CreateProcessA(program.c_str(), writable.data(), NULL, NULL, FALSE, 0, NULL, NULL,
+                        &startup, &started))
+        return false;
+    CloseHandle(started.hThread);
+    process = started.hProcess;
+    return WaitForCount("show", windowCount);
+}
+
+std::vector<std::string> HotfixInstaller::Record() const
+{
+    std::vector<std::string> lines;
+    std::string text = ReadWholeFile(package + ".record");
+    size_t at = 0, end;
+    while ((end = text.find("\r\n", at)) != std::string::npos) {
+        std::string line = text.substr(at, end - at);
+        at = end + 2;
+        if (line.compare(0, 6, "start\t") == 0)
+            continue;
+        for (char &c : line)
+            if (c == '\t')
+                c = ' ';
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string HotfixInstaller::StartLine() const
+{
+    std::string text = ReadWholeFile(package + ".record");
+    if (text.compare(0, 6, "start\t") != 0)
+        return std::string();
+    return text.substr(6, text.find("\r\n") - 6);
+}
+
+int HotfixInstaller::Count(const std::string &wanted) const
+{
+    int count = 0;
+    for (const std::string &line : Record())
+        if (line == wanted || (wanted == "show" && line.compare(0, 5, "show ") == 0))
+            ++count;
+    return count;
+}
+
+bool HotfixInstaller::WaitForCount(const std::string &line, int count, DWORD timeoutMs) const
+{
+    DWORD begun = GetTickCount();
+    while (Count(line) < count) {
+        if (GetTickCount() - begun > timeoutMs)
+            return false;
+        Sleep(10);
+    }
+    return true;
+}
+
+int HotfixInstaller::WaitForExit(DWORD timeoutMs)
+{
+    if (!process || WaitForSingleObject(process, timeoutMs) != WAIT_OBJECT_0)
+        return -1;
+    DWORD code = (DWORD)-1;
+    GetExitCodeProcess(process, &code);
+    CloseHandle(process);
+    process = NULL;
+    return (int)code;
+}
+
+static BOOL CALLBACK EndInstaller(HWND window, LPARAM count)
+{
+    char title[64] = "";
+    GetWindowTextA(window, title, sizeof title);
+    if (strcmp(title, "Windows Update Standalone Installer") != 0
+        && strcmp(title, "Download and Install Updates") != 0)
+        return TRUE;
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+    if (process) {
+        TerminateProcess(process, 99);
+        WaitForSingleObject(process, 5000);
+        CloseHandle(process);
+        ++*(int *)count;
+    }
+    return TRUE;
+}
+
+int EndStrayInstallers(void)
+{
+    int count = 0;
+    EnumWindows(EndInstaller, (LPARAM)&count);
+    return count == 0;
+}
+
 enum { MESSAGE_TEXT_ID = 0xFFFF, MESSAGE_ICON_ID = 0x0440 };
 
 MessageBoxWatcher::MessageBoxWatcher(DWORD process)

@@ -54,6 +54,34 @@ void DeleteRegistryTree(HKEY root, const char *key);
 void RegisterPackageHandler(const std::string &program);
 void UnregisterPackageHandler(void);
 
+// The hotfix installer stand-in (hotfixstub.exe) on a package whose text is its script.
+// Its record is read as lines with blanks between the fields: "click confirm OK",
+// "down confirm OK 1 0 posted" and so on (see sim/hotfix/hotfix_record.h).
+class HotfixInstaller {
+public:
+    // Writes the package (relative to the medium) with the script as its text.
+    HotfixInstaller(const Medium &medium, const std::string &package, const std::string &script);
+    // Ends the stand-in if it still runs.
+    ~HotfixInstaller();
+    const std::string &PackagePath() const { return package; }
+    // Starts the stand-in as the shell would, and waits until it shows count windows.
+    bool Start(int windowCount = 1);
+    // The record without its "start" line; StartLine is that line's command line.
+    std::vector<std::string> Record() const;
+    std::string StartLine() const;
+    int Count(const std::string &line) const;
+    bool WaitForCount(const std::string &line, int count, DWORD timeoutMs = 10000) const;
+    // Waits for the stand-in started here to end; its exit code, or -1.
+    int WaitForExit(DWORD timeoutMs = 10000);
+
+private:
+    std::string package;
+    HANDLE process;
+};
+
+// Ends every process showing a window of the installer stand-in's titles; 1 if none was left.
+int EndStrayInstallers(void);
+
 // A message box seen on the desktop: its caption, its text, whether it has an owner and
 // an icon, and which of OK and Cancel it offers.
 struct SeenMessage {

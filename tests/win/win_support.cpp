@@ -49,6 +49,29 @@ StickState StickSnapshot(void)
     return copy;
 }
 
+void QueueStickReport(BYTE status, const BYTE report[8], BYTE reportBytes)
+{
+    StickState *state = OpenStickState();
+    if (!state)
+        return;
+    LockStick(state);
+    if (state->count < STICK_QUEUE_SIZE) {
+        StickEvent &event = state->queue[(state->head + state->count) % STICK_QUEUE_SIZE];
+        event.due = GetTickCount();
+        event.status = status;
+        memcpy(event.report, report, sizeof event.report);
+        event.reportBytes = reportBytes;
+        state->count++;
+    }
+    UnlockStick(state);
+}
+
+void QueueStickKey(BYTE code)
+{
+    BYTE report[8] = { 7, 0xF8, code, (BYTE)~code, 0, 0, 0, 0 };
+    QueueStickReport(1, report, 0);
+}
+
 void ResetStick(void)
 {
     StickState *state = OpenStickState();
@@ -126,4 +149,169 @@ int RunProgram(const std::string &program, const std::string &arguments, DWORD t
         TerminateProcess(process, 99);
     CloseHandle(process);
     return (int)code;
+}
+
+std::string TestTempFolder(const std::string &name)
+{
+    char temp[MAX_PATH];
+    DWORD length = GetTempPathA(sizeof temp, temp);
+    std::string folder = std::string(temp, length < sizeof temp ? length : 0) + name;
+    CreateDirectoryA(folder.c_str(), NULL);
+    return folder;
+}
+
+std::string answeredBoxText;
+int answeredBoxes = 0;
+static std::string boxCaption;
+static UINT_PTR boxTimer = 0;
+
+static void CALLBACK AnswerBox(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND box = FindWindowA("#32770", boxCaption.c_str());
+    if (!box)
+        return;
+    char text[256] = "";
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    answeredBoxText = text;
+    ++answeredBoxes;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+void StartAnsweringBoxes(const char *caption)
+{
+    StopAnsweringBoxes();
+    boxCaption = caption;
+    answeredBoxText.clear();
+    answeredBoxes = 0;
+    boxTimer = SetTimer(NULL, 0, 30, AnswerBox);
+}
+
+void StopAnsweringBoxes(void)
+{
+    if (boxTimer)
+        KillTimer(NULL, boxTimer);
+    boxTimer = 0;
+}
+
+HWND TrayIconWindow(void)
+{
+    HWND tray = FindWindowA("__winex11_standalone_tray", NULL);
+    return tray ? FindWindowExA(tray, NULL, "__winex11_tray_icon", NULL) : NULL;
+}
+
+int TrayIconCount(void)
+{
+    HWND tray = FindWindowA("__winex11_standalone_tray", NULL);
+    int count = 0;
+    for (HWND icon = tray ? FindWindowExA(tray, NULL, "__winex11_tray_icon", NULL) : NULL; icon;
+         icon = FindWindowExA(tray, icon, "__winex11_tray_icon", NULL))
+        ++count;
+    return count;
+}
+
+struct TipSearch {
+    HWND icon;
+    HWND tip;
+};
+
+static BOOL CALLBACK FindShownTip(HWND window, LPARAM parameter)
+{
+    TipSearch *search = (TipSearch *)parameter;
+    char name[32] = "";
+    GetClassNameA(window, name, sizeof name);
+    // Made with the icon as parent, the tooltip is owned by the tray window the icon sits in.
+    HWND owner = GetWindow(window, GW_OWNER);
+    if (lstrcmpiA(name, "tooltips_class32") == 0 && (owner == search->icon || owner == GetParent(search->icon))
+        && IsWindowVisible(window)) {
+        search->tip = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+std::string ShownTrayTip(HWND icon, DWORD timeoutMs)
+{
+    RECT place;
+    if (!icon || !GetWindowRect(icon, &place))
+        return std::string();
+    // The tooltip shows only while the pointer rests on the icon.
+    SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+    mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
+    TipSearch search = { icon, NULL };
+    WaitFor([&] {
+        EnumWindows(FindShownTip, (LPARAM)&search);
+        return search.tip != NULL;
+    }, timeoutMs);
+    // Not GetWindowText: for another process's window it reads no tooltip's text.
+    WCHAR wide[128] = L"";
+    char text[128] = "";
+    if (search.tip && SendMessageW(search.tip, WM_GETTEXT, 128, (LPARAM)wide) > 0)
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, NULL, NULL);
+    return text;
+}
+
+static HANDLE mouseThread = NULL;
+static DWORD mouseThreadId = 0;
+static CRITICAL_SECTION mouseLock;
+static std::vector<UINT> mouseButtons;
+
+static LRESULT CALLBACK RecordMouse(int code, WPARAM message, LPARAM info)
+{
+    if (code == HC_ACTION && message != WM_MOUSEMOVE) {
+        EnterCriticalSection(&mouseLock);
+        mouseButtons.push_back((UINT)message);
+        LeaveCriticalSection(&mouseLock);
+    }
+    return CallNextHookEx(NULL, code, message, info);
+}
+
+static DWORD WINAPI MouseHookThread(LPVOID ready)
+{
+    HHOOK hook = SetWindowsHookExA(WH_MOUSE_LL, RecordMouse, GetModuleHandleA(NULL), 0);
+    MSG message;
+    PeekMessageA(&message, NULL, 0, 0, PM_NOREMOVE);
+    SetEvent((HANDLE)ready);
+    if (!hook)
+        return 1;
+    while (GetMessageA(&message, NULL, 0, 0) > 0)
+        DispatchMessageA(&message);
+    UnhookWindowsHookEx(hook);
+    return 0;
+}
+
+int StartMouseRecorder(void)
+{
+    static int lockMade = 0;
+    if (!lockMade) {
+        InitializeCriticalSection(&mouseLock);
+        lockMade = 1;
+    }
+    StopMouseRecorder();
+    mouseButtons.clear();
+    HANDLE ready = CreateEventA(NULL, TRUE, FALSE, NULL);
+    mouseThread = CreateThread(NULL, 0, MouseHookThread, ready, 0, &mouseThreadId);
+    int started = mouseThread && WaitForSingleObject(ready, 5000) == WAIT_OBJECT_0
+                  && WaitForSingleObject(mouseThread, 0) == WAIT_TIMEOUT;
+    CloseHandle(ready);
+    return started;
+}
+
+std::vector<UINT> RecordedMouseButtons(void)
+{
+    // Events injected just before still pass the hook thread first.
+    PumpFor(50);
+    EnterCriticalSection(&mouseLock);
+    std::vector<UINT> copy = mouseButtons;
+    LeaveCriticalSection(&mouseLock);
+    return copy;
+}
+
+void StopMouseRecorder(void)
+{
+    if (!mouseThread)
+        return;
+    PostThreadMessageA(mouseThreadId, WM_QUIT, 0, 0);
+    WaitForSingleObject(mouseThread, 5000);
+    CloseHandle(mouseThread);
+    mouseThread = NULL;
 }

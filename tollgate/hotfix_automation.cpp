@@ -1,0 +1,64 @@
+// AutomateHotfixInstaller: the installer is known only by its window classes, texts and
+// nesting; nothing is kept from one tick to the next.
+#include "hotfix_automation.h"
+
+#include "launcher_dialog.h"
+
+static const char dialogClass[] = "#32770";
+static const char buttonClass[] = "Button";
+static const char confirmTitle[] = "Windows Update Standalone Installer";
+static const char progressTitle[] = "Download and Install Updates";
+
+void ClickButton(HWND button)
+{
+    // Posted, not sent: the installer handles the click in its own time.
+    PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    PostMessageA(button, WM_LBUTTONUP, 0, 0);
+}
+
+// Confirmations and notices: every one is clicked, so a lost click is repeated next tick.
+static int ConfirmWindows(HWND desktop, HWND dialog)
+{
+    int ended = 0;
+    HWND window = NULL;
+    while ((window = FindWindowExA(desktop, window, dialogClass, confirmTitle)) != NULL) {
+        HWND ok = FindWindowExA(window, NULL, buttonClass, "OK");
+        if (!ok)
+            continue;
+        HWND cancel = FindWindowExA(window, NULL, buttonClass, "Cancel");
+        ClickButton(ok);
+        // Without Cancel it was the final notice: the installer is done with us.
+        if (!cancel) {
+            EndLauncherDialog(dialog);
+            ended = 1;
+        }
+    }
+    return ended;
+}
+
+// Progress windows: Close sits inside the last child of the first child once the work is
+// done; the first one found ends the dialog.
+static int CloseFinishedProgress(HWND desktop, HWND dialog)
+{
+    HWND window = NULL;
+    while ((window = FindWindowExA(desktop, window, dialogClass, progressTitle)) != NULL) {
+        HWND first = GetWindow(window, GW_CHILD);
+        if (!first)
+            continue;
+        HWND last = GetWindow(first, GW_HWNDLAST);
+        HWND close = FindWindowExA(last, NULL, buttonClass, "Close");
+        if (!close)
+            continue;
+        ClickButton(close);
+        EndLauncherDialog(dialog);
+        return 1;
+    }
+    return 0;
+}
+
+int AutomateHotfixInstaller(HWND dialog)
+{
+    HWND desktop = GetDesktopWindow();
+    int ended = ConfirmWindows(desktop, dialog);
+    return CloseFinishedProgress(desktop, dialog) || ended;
+}
