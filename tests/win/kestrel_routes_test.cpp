@@ -151,6 +151,8 @@ TEST_F(Routes, PowerWithNothingDrivenTakesTheDefaultApplicationPath)
 TEST_F(Routes, ShutdownKeyWithAnApplicationRunningReachesIt)
 {
     TvAppInstance &zoruv = Start("--as 9", "key11");
+    // Without its window key 11 would open the confirmation, which nobody here answers.
+    ASSERT_TRUE(zoruv.mainWindow != NULL);
     Remote("press 11");
     EXPECT_EQ(Lines{ "post main 4024 26 0" }, WithoutForeground(TakeRecord(zoruv)));
     EXPECT_EQ(0, shutdownDialogOpen);
