@@ -4,7 +4,8 @@
 #include <windows.h>
 #include <string.h>
 
-const char settingsKey[] = "SOFTWARE\\Corvel\\Lintel Twin Utilities";
+// Where both live, under HKEY_LOCAL_MACHINE.
+static const char settingsKey[] = "SOFTWARE\\Corvel\\Lintel Twin Utilities";
 
 int defaultTvApp = 9;
 int alwaysRemoteOff = 0;

@@ -2,9 +2,6 @@
 #ifndef KESTREL_SETTINGS_H
 #define KESTREL_SETTINGS_H
 
-// Where both live, under HKEY_LOCAL_MACHINE.
-extern const char settingsKey[];
-
 // TV application index of the default application (DefaultTVAPP); 9 until read, used
 // unchecked, so that a number outside 1..9 simply selects nothing.
 extern int defaultTvApp;

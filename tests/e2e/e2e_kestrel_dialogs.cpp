@@ -29,12 +29,6 @@ static bool RealClick(int x, int y, int button)
     return RunHost(command);
 }
 
-static HWND TrayIconWindow()
-{
-    HWND tray = FindWindowA("__winex11_standalone_tray", NULL);
-    return tray ? FindWindowExA(tray, NULL, "__winex11_tray_icon", NULL) : NULL;
-}
-
 static bool MenuOpen()
 {
     return FindWindowA("#32768", NULL) != NULL;
