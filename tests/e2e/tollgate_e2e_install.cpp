@@ -101,6 +101,24 @@ protected:
     }
 };
 
+// A confirmation that is still there at the next tick is clicked again; how often depends on
+// how fast the installer closes it, so repeats of the same click count once.
+static Lines WithoutRepeatedClicks(const Lines &record)
+{
+    Lines result;
+    for (size_t i = 0; i < record.size(); ++i) {
+        bool repeat = i >= 3 && result.size() >= 3 && record[i].compare(0, 5, "down ") == 0 && i + 2 < record.size() &&
+                      record[i] == result[result.size() - 3] && record[i + 1] == result[result.size() - 2] &&
+                      record[i + 2] == result[result.size() - 1];
+        if (repeat) {
+            i += 2;
+            continue;
+        }
+        result.push_back(record[i]);
+    }
+    return result;
+}
+
 TEST_F(Install, UnattendedFromTheDriverSetupToTheInstallersClose)
 {
     Medium medium("unattended");
@@ -154,7 +172,7 @@ TEST_F(Install, UnattendedFromTheDriverSetupToTheInstallersClose)
                       "click confirm OK", "done confirm", "show progress", "ready progress",
                       "down progress Close 1 0 posted", "up progress Close 0 0 posted",
                       "click progress Close", "done progress", "end 0" }),
-              package.Record());
+              WithoutRepeatedClicks(package.Record()));
 }
 
 // The exit code tells a deployment script what happened (bits, documented in the README).

@@ -181,12 +181,19 @@ TEST_F(Switching, TrayCommandClosesTheOthersAndBringsTheChosenUp)
     windows.push_back(bystander);
     SetForegroundWindow(bystander);
     ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == bystander; }, 3000));
+    // The stand-ins handle their deactivation before a mark posted after it.
+    TakeRecord(xpert);
+    TakeRecord(ruri);
     SwitchToApp(APP_XPERTTVR);
     EXPECT_EQ(7, defaultTvApp);
     EXPECT_EQ(3, ReadDword(KESTREL_SETTINGS_KEY, "DefaultTVAPP")) << "in memory only";
     EXPECT_EQ((Lines{ "post main 3024 1 0", "close command main", "end" }), WithoutForeground(TakeRecord(ruri)));
-    EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == xpert.mainWindow; }, 3000)) << "brought to the front";
-    EXPECT_EQ(Lines{}, WithoutForeground(TakeRecord(xpert))) << "and not closed";
+    // Wine brings another process's window forward a little later: its activation, or the front.
+    Lines xpertRecord = TakeRecord(xpert);
+    bool activated = xpertRecord == Lines{ "activate main" } ||
+                     WaitFor([&] { return GetForegroundWindow() == xpert.mainWindow; }, 3000);
+    EXPECT_TRUE(activated) << "brought to the front";
+    EXPECT_EQ(Lines{}, WithoutForeground(xpertRecord)) << "and not closed";
     PumpFor(300);
     EXPECT_TRUE(ReadRecord(installedRecord).empty()) << "nothing launched";
     EXPECT_FALSE(watchTimer.running);
