@@ -36,7 +36,7 @@ static constexpr TvAppEntry catalogue[TV_APP_COUNT] = {
       FindDetectionWindow, CloseByMessage(3024, 1, 0), &xpertTvrKeys },
     { APP_RARARURI, "RAR-A RURI", "VUZEVA_DVBT", NULL, "DVB-T_DTVR", "FormMainWindow",
       "SOFTWARE\\Honestech\\DVB Plus\\DTVR", "AppPath", "DTVR.EXE",
-      FindDetectionWindow, CloseByMessage(3024, 1, 0), &rarARuriKeys },
+      FindDetectionWindow, CloseByMessage(3024, 1, 0), &xpertTvrKeys },
     { APP_ZORUVUVIRO, "ZoruvUviro Zuvava", "VUzevaMainPanel_Class", "ZoruvUviro Zuvava",
       "VUzevaMainPanel_Class", "ZoruvUviro Zuvava",
       "Software\\VUzeva Multimedia\\TV Center\\DTVR", "AppPath", "MainCenter.exe",

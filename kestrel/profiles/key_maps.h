@@ -12,8 +12,8 @@ extern const KeyMap myIcTvKeys;
 extern const KeyMap mediaCenterKeys;
 extern const KeyMap totalMediaKeys;
 extern const KeyMap deverOroruKeys;
+// RAR-A RURI takes XpertTVR's commands, entry for entry, through the same message.
 extern const KeyMap xpertTvrKeys;
-extern const KeyMap rarARuriKeys;
 extern const KeyMap zoruvUviroKeys;
 
 // WinDVR's window: the first top-level window titled exactly "InterVideo WinDVR", case counted.

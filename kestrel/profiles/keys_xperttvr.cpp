@@ -1,4 +1,4 @@
-// XpertTVR: commands in the wParam of message 3024.
+// XpertTVR, and RAR-A RURI alike: commands in the wParam of message 3024.
 #include "key_maps.h"
 
 static const KeyMapRow rows[] = {

@@ -11,44 +11,10 @@
 #include "dialog_probe.h"
 #include "registry_support.h"
 #include "tuner_control.h"
+#include "e2e_desktop.h"
 #include "win_support.h"
 
 static const char key[] = KESTREL_SETTINGS_KEY;
-
-static bool RunHost(const std::string &commandLine)
-{
-    PROCESS_INFORMATION process;
-    return StartCommandLine(NULL, commandLine, NULL, &process) != 0;
-}
-
-// The real mouse, through the X server.
-static bool RealClick(int x, int y, int button)
-{
-    char command[160];
-    snprintf(command, sizeof command, "/usr/bin/xdotool mousemove %d %d click %d", x, y, button);
-    return RunHost(command);
-}
-
-static bool MenuOpen()
-{
-    return FindWindowA("#32768", NULL) != NULL;
-}
-
-static bool OpenTrayMenu()
-{
-    if (!WaitFor([] { return TrayIconWindow() != NULL; }, 5000))
-        return false;
-    RECT icon;
-    GetWindowRect(TrayIconWindow(), &icon);
-    for (int attempt = 1; attempt <= 3; ++attempt) {
-        if (!RealClick((icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2, 3))
-            return false;
-        // Without a window manager the first click after a dialog closed can get lost.
-        if (WaitFor(MenuOpen, 2000))
-            return true;
-    }
-    return false;
-}
 
 // Keys as typed on the keyboard; a 0 in a chord list separates nothing, modifiers come first.
 static void Type(std::initializer_list<BYTE> keys)

@@ -9,26 +9,8 @@
 #include <vector>
 
 #include "tuner_control.h"
+#include "e2e_desktop.h"
 #include "win_support.h"
-
-// Starts a Linux program of the host (Wine starts Unix binaries too). There is no process
-// handle to wait for, so callers wait for its effect instead.
-static bool RunHost(const std::string &commandLine)
-{
-    PROCESS_INFORMATION process;
-    if (!StartCommandLine(NULL, commandLine, NULL, &process)) {
-        fprintf(stderr, "cannot start %s: error %lu\n", commandLine.c_str(), GetLastError());
-        return false;
-    }
-    return true;
-}
-
-static bool RealClick(int x, int y, int button)
-{
-    char command[160];
-    snprintf(command, sizeof command, "/usr/bin/xdotool mousemove %d %d click %d", x, y, button);
-    return RunHost(command);
-}
 
 static POINT Cursor()
 {
@@ -124,28 +106,6 @@ static bool TypeKeys(std::initializer_list<BYTE> keys)
         PumpFor(50);
     }
     return true;
-}
-
-static bool MenuOpen()
-{
-    return FindWindowA("#32768", NULL) != NULL;
-}
-
-// Right-clicks the icon with the real mouse and waits for the menu.
-static bool OpenTrayMenu()
-{
-    if (!WaitFor([] { return TrayIconWindow() != NULL; }, 5000))
-        return false;
-    RECT icon;
-    GetWindowRect(TrayIconWindow(), &icon);
-    for (int attempt = 1; attempt <= 3; ++attempt) {
-        if (!RealClick((icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2, 3))
-            return false;
-        // Without a window manager the first click after a dialog closed can get lost.
-        if (WaitFor(MenuOpen, 2000))
-            return true;
-    }
-    return false;
 }
 
 // The menu belongs to kestrel's process, so its items are told apart by what they do.

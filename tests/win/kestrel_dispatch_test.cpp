@@ -18,6 +18,7 @@
 #include "tuner_control.h"
 #include "ui/settings.h"
 #include "ui/shutdown.h"
+#include "kestrel_window.h"
 #include "win_support.h"
 
 // Keys the confirmation got, and whether it was the foreground and active window for each.
@@ -68,11 +69,7 @@ protected:
         shutdownDialogOpen = 0;
         // Power with no application goes to the default one; none here, so it does nothing.
         defaultTvApp = 0;
-        lastKeyCode = 0;
-        lastKeyTick = 0;
-        repeatCount = 0;
-        keyIsRepeat = false;
-        pointerStepCount = 0;
+        ResetKeyFilterState();
         SetPointerBounds(1024, 768);
         ASSERT_TRUE(PlaceCursor(500, 400));
     }

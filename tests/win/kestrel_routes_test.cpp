@@ -18,6 +18,7 @@
 #include "tvapp_support.h"
 #include "ui/settings.h"
 #include "ui/shutdown.h"
+#include "kestrel_window.h"
 #include "win_support.h"
 
 typedef std::vector<std::string> Lines;
@@ -50,11 +51,7 @@ protected:
             launchWatch[i] = 0;
         }
         shutdownDialogOpen = 0;
-        lastKeyCode = 0;
-        lastKeyTick = 0;
-        repeatCount = 0;
-        keyIsRepeat = false;
-        pointerStepCount = 0;
+        ResetKeyFilterState();
         fakeNow = 100000;
         clockTick = FakeClock;
         StartAnsweringBoxes("Remote Control");

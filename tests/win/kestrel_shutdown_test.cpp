@@ -18,6 +18,7 @@
 #include "tuner_control.h"
 #include "ui/power_off.h"
 #include "ui/shutdown.h"
+#include "kestrel_window.h"
 #include "win_support.h"
 
 static const char caption[] = "Remote Control - Shut Down";
@@ -100,10 +101,7 @@ protected:
             tvApps[i].active = 0;
         xpMediaCenter = 0;
         shutdownDialogOpen = 0;
-        lastKeyCode = 0;
-        lastKeyTick = 0;
-        repeatCount = 0;
-        keyIsRepeat = false;
+        ResetKeyFilterState();
         exitCalls.clear();
         exitResult = TRUE;
         exitWindows = RecordExit;
@@ -303,22 +301,6 @@ TEST_F(Shutdown, AConfirmationThatCannotOpenKeepsNoKeys)
 }
 
 // PowerOffComputer alone.
-static std::string boxText;
-static int boxesSeen;
-static bool boxHasCancel;
-static void CALLBACK AnswerBox(HWND, UINT, UINT_PTR, DWORD)
-{
-    HWND box = FindWindowA("#32770", "Remote Control");
-    if (!box || !IsWindowVisible(box))
-        return;
-    char text[256] = "";
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    boxText = text;
-    boxHasCancel = GetDlgItem(box, IDCANCEL) != NULL || GetDlgItem(box, IDNO) != NULL;
-    ++boxesSeen;
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-}
-
 static BOOL WINAPI Windows98(OSVERSIONINFOA *version)
 {
     if (version->dwOSVersionInfoSize != sizeof(OSVERSIONINFOA))
@@ -331,20 +313,16 @@ static BOOL WINAPI Windows98(OSVERSIONINFOA *version)
 
 class PowerOff : public ::testing::Test {
 protected:
-    UINT_PTR boxTimer = 0;
     void SetUp() override
     {
         exitCalls.clear();
         exitResult = TRUE;
         exitWindows = RecordExit;
-        boxText.clear();
-        boxesSeen = 0;
-        boxHasCancel = false;
-        boxTimer = SetTimer(NULL, 0, 30, AnswerBox);
+        StartAnsweringBoxes("Remote Control");
     }
     void TearDown() override
     {
-        KillTimer(NULL, boxTimer);
+        StopAnsweringBoxes();
         exitWindows = ExitWindowsEx;
         windowsVersion = GetVersionExA;
     }
@@ -358,7 +336,7 @@ TEST_F(PowerOff, NtFamilyEnablesThePrivilegeAndForcesPowerOff)
     ASSERT_EQ(1u, exitCalls.size());
     EXPECT_EQ(0xCu, exitCalls[0].flags);
     EXPECT_TRUE(ShutdownPrivilegeEnabled());
-    EXPECT_EQ(0, boxesSeen);
+    EXPECT_EQ(0, answeredBoxes);
 }
 
 TEST_F(PowerOff, RefusalIsReported)
@@ -366,9 +344,9 @@ TEST_F(PowerOff, RefusalIsReported)
     exitResult = FALSE;
     PowerOffComputer();
     EXPECT_EQ(1u, exitCalls.size());
-    EXPECT_EQ(1, boxesSeen);
-    EXPECT_EQ("Can't run ExitWindowsEx.", boxText);
-    EXPECT_FALSE(boxHasCancel);
+    EXPECT_EQ(1, answeredBoxes);
+    EXPECT_EQ("Can't run ExitWindowsEx.", answeredBoxText);
+    EXPECT_FALSE(answeredBoxHadCancel);
 }
 
 TEST_F(PowerOff, NinetyFiveFamilyShutsDownPlainlyAndSaysNothing)
@@ -379,5 +357,5 @@ TEST_F(PowerOff, NinetyFiveFamilyShutsDownPlainlyAndSaysNothing)
     ASSERT_EQ(1u, exitCalls.size());
     EXPECT_EQ((UINT)EWX_SHUTDOWN, exitCalls[0].flags);
     PumpFor(100);
-    EXPECT_EQ(0, boxesSeen);
+    EXPECT_EQ(0, answeredBoxes);
 }

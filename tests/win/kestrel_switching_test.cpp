@@ -19,24 +19,13 @@ typedef std::vector<std::string> Lines;
 
 static const char xpertKey[] = "Software\\Honestech\\TV Plus\\TVR";
 
-// Answers the next "Remote Control" message box; notes its text and what XpertTVR had
-// received by then.
-static std::string boxText;
-static int boxesSeen;
+// What XpertTVR had received when the "Remote Control" message box was up.
 static std::string watchedRecord;
 static bool closedBeforeBox;
-static void CALLBACK AnswerBox(HWND, UINT, UINT_PTR, DWORD)
+static void NoteClosedBeforeBox(void)
 {
-    HWND box = FindWindowA("#32770", "Remote Control");
-    if (!box || !IsWindowVisible(box))
-        return;
-    char text[256] = "";
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    boxText = text;
-    ++boxesSeen;
     for (const std::string &line : ReadRecord(watchedRecord))
         closedBeforeBox = closedBeforeBox || line.find("3024") != std::string::npos;
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
 static int Find(const Lines &lines, const std::string &prefix)
@@ -59,7 +48,6 @@ protected:
     std::deque<TvAppInstance> apps;
     std::vector<HWND> windows;
     HWND owner = NULL;
-    UINT_PTR boxTimer = 0;
     void SetUp() override
     {
         DeleteKeyTree(xpertKey);
@@ -67,17 +55,15 @@ protected:
         BuildProfiles();
         for (int i = 0; i <= TV_APP_COUNT; ++i)
             launchWatch[i] = 0;
-        boxText.clear();
-        boxesSeen = 0;
         closedBeforeBox = false;
         watchedRecord.clear();
-        boxTimer = SetTimer(NULL, 0, 30, AnswerBox);
+        StartAnsweringBoxes("Remote Control", NoteClosedBeforeBox);
         owner = OpenTestWindow("SwitchingOwner", "owner");
         BindTimer(watchTimer, owner, WATCH_PERIOD_MS);
     }
     void TearDown() override
     {
-        KillTimer(NULL, boxTimer);
+        StopAnsweringBoxes();
         for (TvAppInstance &app : apps)
             EndTvApp(app);
         for (HWND window : windows)
@@ -120,8 +106,8 @@ TEST_F(Switching, PowerWithTheDefaultNotInstalledSaysSoThenClosesTheOthers)
     watchedRecord = xpertRecord;
     defaultTvApp = 9;
     PowerDefaultApp();
-    EXPECT_EQ(1, boxesSeen);
-    EXPECT_EQ("Please re-initialize the TV application settings.", boxText);
+    EXPECT_EQ(1, answeredBoxes);
+    EXPECT_EQ("Please re-initialize the TV application settings.", answeredBoxText);
     EXPECT_FALSE(closedBeforeBox) << "the others are closed after the message";
     EXPECT_EQ((Lines{ "post main 3024 1 0", "close command main", "end" }), WithoutForeground(TakeRecord(xpert)));
     Lines totalRecord = WithoutForeground(TakeRecord(total));
@@ -140,7 +126,7 @@ TEST_F(Switching, PowerClosesTotalMediaThenLaunchesTheDefault)
     // that has not appeared yet.
     EXPECT_EQ(1, tvApps[APP_XPERTTVR].active);
     EXPECT_EQ(1, launchWatch[APP_XPERTTVR]);
-    EXPECT_EQ(0, boxesSeen);
+    EXPECT_EQ(0, answeredBoxes);
     apps.push_back(TvAppInstance());
     ASSERT_TRUE(AttachTvApp("XPERT_TVR", NULL, record, 10000, &apps.back())) << "XpertTVR started";
     ASSERT_TRUE(WaitFor([&] { return Find(ReadRecord(record), "end") != -1; }, 5000)) << "TotalMedia ended";
@@ -164,7 +150,7 @@ TEST_F(Switching, PowerWithADefaultOutsideTheIndexesDoesNothing)
         PowerDefaultApp();
     }
     PumpFor(100);
-    EXPECT_EQ(0, boxesSeen);
+    EXPECT_EQ(0, answeredBoxes);
     EXPECT_EQ(Lines{}, WithoutForeground(TakeRecord(xpert)));
     EXPECT_FALSE(watchTimer.running);
 }

@@ -3,8 +3,20 @@
 #define TESTS_KESTREL_WINDOW_H
 
 #include "core/app_timer.h"
+#include "core/key_filter.h"
 #include "core/main_window.h"
+#include "core/pointer_steps.h"
 #include "core/tray.h"
+
+// The repeat filter as at start-up: no key seen yet.
+inline void ResetKeyFilterState()
+{
+    lastKeyCode = 0;
+    lastKeyTick = 0;
+    repeatCount = 0;
+    keyIsRepeat = false;
+    pointerStepCount = 0;
+}
 
 // Registers the window class once per process; 1 when it is registered.
 inline int EnsureMainWindowClass()

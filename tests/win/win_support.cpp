@@ -161,27 +161,34 @@ std::string TestTempFolder(const std::string &name)
 }
 
 std::string answeredBoxText;
+bool answeredBoxHadCancel = false;
 int answeredBoxes = 0;
 static std::string boxCaption;
+static void (*boxHook)(void) = NULL;
 static UINT_PTR boxTimer = 0;
 
 static void CALLBACK AnswerBox(HWND, UINT, UINT_PTR, DWORD)
 {
     HWND box = FindWindowA("#32770", boxCaption.c_str());
-    if (!box)
+    if (!box || !IsWindowVisible(box))
         return;
     char text[256] = "";
     GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
     answeredBoxText = text;
+    answeredBoxHadCancel = GetDlgItem(box, IDCANCEL) != NULL || GetDlgItem(box, IDNO) != NULL;
     ++answeredBoxes;
+    if (boxHook)
+        boxHook();
     PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
-void StartAnsweringBoxes(const char *caption)
+void StartAnsweringBoxes(const char *caption, void (*beforeAnswer)(void))
 {
     StopAnsweringBoxes();
     boxCaption = caption;
+    boxHook = beforeAnswer;
     answeredBoxText.clear();
+    answeredBoxHadCancel = false;
     answeredBoxes = 0;
     boxTimer = SetTimer(NULL, 0, 30, AnswerBox);
 }

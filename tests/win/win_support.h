@@ -59,11 +59,13 @@ int PlaceCursor(int x, int y);
 // A folder of that name in the prefix's temporary folder (created), without a trailing backslash.
 std::string TestTempFolder(const std::string &name);
 
-// While on, a timer of this thread answers message boxes with this caption by OK, keeping the
-// last one's text and counting them. Modal loops keep the timer running.
-void StartAnsweringBoxes(const char *caption);
+// While on, a timer of this thread answers visible message boxes with this caption by OK,
+// keeping the last one's text and whether it offered Cancel (or No), and counting them;
+// beforeAnswer, if given, runs while the box is still up. Modal loops keep the timer running.
+void StartAnsweringBoxes(const char *caption, void (*beforeAnswer)(void) = NULL);
 void StopAnsweringBoxes(void);
 extern std::string answeredBoxText;
+extern bool answeredBoxHadCancel;
 extern int answeredBoxes;
 // Queues one report on the virtual stick, due at once, as the remote would send it;
 // reportBytes 0 lets the receiver write all 8 bytes.
