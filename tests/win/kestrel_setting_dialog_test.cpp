@@ -127,6 +127,11 @@ TEST_F(SettingDialog, InstalledApplicationsInDetectionOrderWithTheDefaultSelecte
     EXPECT_EQ(IDCANCEL, Run([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); }));
     EXPECT_EQ((Texts{ "XpertTVR", "TotalMedia" }), items);
     EXPECT_EQ(1, selected);
+    // An installed default in the first place wins over a position remembered from before.
+    defaultTvApp = APP_XPERTTVR;
+    Run([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+    EXPECT_EQ(0, selected);
+    defaultTvApp = APP_TOTALMEDIA;
 
     // Media Center's mark does not list it; only a detection at this moment does.
     Install({ 1, 2, 3, 4, 6, 8, 9 });

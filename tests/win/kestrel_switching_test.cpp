@@ -11,6 +11,7 @@
 #include "profiles/profile.h"
 #include "registry_support.h"
 #include "tvapp_support.h"
+#include "ui/app_marks.h"
 #include "ui/settings.h"
 #include "ui/switching.h"
 #include "win_support.h"
@@ -219,4 +220,21 @@ TEST_F(Switching, RunningWinDvrCarriesTheTrayCheckMark)
     EXPECT_EQ(1102u, GetMenuItemID(menu, 0));
     EXPECT_TRUE(GetMenuState(menu, 0, MF_BYPOSITION) & MF_CHECKED);
     DestroyMenu(menu);
+}
+
+TEST_F(Switching, MarkAccessorsTouchOnlyTheNineProfiles)
+{
+    tvApps[0].active = 1;
+    tvApps[0].installed = 1;
+    tvApps[APP_RARARURI].active = 1;
+    tvApps[APP_RARARURI].installed = 1;
+    ClearAppActive(0);
+    ClearAppActive(TV_APP_COUNT + 1);
+    EXPECT_EQ(1, tvApps[0].active) << "slot 0 is no application";
+    EXPECT_EQ(0, AppInstalledMark(0));
+    ClearAppActive(APP_RARARURI);
+    EXPECT_EQ(0, tvApps[APP_RARARURI].active);
+    EXPECT_EQ(1, AppInstalledMark(APP_RARARURI));
+    tvApps[0].active = 0;
+    tvApps[0].installed = 0;
 }
