@@ -1,10 +1,21 @@
 // The configuration byte's rewrite rule.
 #include "audio_class_rule.h"
 
+int ChecksAudioClass(int isVista, int enableAudioClass)
+{
+    return !isVista || enableAudioClass != 0;
+}
+
+void AudioClassBytes(int isVista, unsigned *from, unsigned *to)
+{
+    *from = isVista ? AUDIO_BYTE_XP : AUDIO_BYTE_VISTA;
+    *to = isVista ? AUDIO_BYTE_VISTA : AUDIO_BYTE_XP;
+}
+
 int AudioClassRewrite(int isVista, unsigned current, unsigned *wanted)
 {
-    unsigned from = isVista ? AUDIO_BYTE_XP : AUDIO_BYTE_VISTA;
-    unsigned to = isVista ? AUDIO_BYTE_VISTA : AUDIO_BYTE_XP;
+    unsigned from, to;
+    AudioClassBytes(isVista, &from, &to);
     if (current != from)
         return 0;
     if (wanted)

@@ -41,18 +41,34 @@ static int RunProgram(const char *folder, const char *entry)
     return RunAndWait(commandLine) ? LAUNCH_OK : LAUNCH_NOT_STARTED;
 }
 
-int RunFurtherApplications(const char *folder, LauncherClass osClass, int *msuLaunched)
+int WalkFurtherApplications(LauncherClass osClass, FurtherAppVisitor visit, void *context)
 {
-    int outcome = LAUNCH_OK;
+    int outcome = 0;
     int count = AnotherApCount();
     for (int i = 0; i < count; ++i) {
         const char *entry = launcherSettings.anotherAp[osClass][i];
         if (entry[0] == '\0')
             continue;
-        if (IsMsuFile(entry))
-            outcome |= LaunchHotfixPackage(folder, entry, msuLaunched);
-        else
-            outcome |= RunProgram(folder, entry);
+        outcome |= visit(i, entry, IsMsuFile(entry), context);
     }
     return outcome;
+}
+
+struct FurtherRun {
+    const char *folder;
+    int *msuLaunched;
+};
+
+static int StartFurtherApplication(int, const char *entry, int isPackage, void *context)
+{
+    FurtherRun *run = (FurtherRun *)context;
+    if (isPackage)
+        return LaunchHotfixPackage(run->folder, entry, run->msuLaunched);
+    return RunProgram(run->folder, entry);
+}
+
+int RunFurtherApplications(const char *folder, LauncherClass osClass, int *msuLaunched)
+{
+    FurtherRun run = { folder, msuLaunched };
+    return WalkFurtherApplications(osClass, StartFurtherApplication, &run);
 }

@@ -10,4 +10,9 @@
 // Returns the LaunchOutcome bits of what went wrong, 0 when everything was started.
 int RunFurtherApplications(const char *folder, LauncherClass osClass, int *msuLaunched);
 
+// The class's entries the launcher starts, in index order, empty ones left out; isPackage
+// says whether the shell gets it. Returns the visitor's results, or-ed.
+typedef int (*FurtherAppVisitor)(int index, const char *entry, int isPackage, void *context);
+int WalkFurtherApplications(LauncherClass osClass, FurtherAppVisitor visit, void *context);
+
 #endif

@@ -28,3 +28,21 @@ int IniNumber(const char *text)
         return (int)-value;
     return value > INT_MAX ? INT_MAX : (int)value;
 }
+
+int IniNumberIsWhole(const char *text)
+{
+    if (!text)
+        return 0;
+    while (IsBlank(*text))
+        ++text;
+    if (*text == '+' || *text == '-')
+        ++text;
+    const char *digits = text;
+    while (*text >= '0' && *text <= '9')
+        ++text;
+    if (text == digits)
+        return 0;
+    while (IsBlank(*text))
+        ++text;
+    return *text == '\0';
+}

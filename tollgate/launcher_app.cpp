@@ -4,6 +4,7 @@
 #include "launcher_app.h"
 
 #include "audio_class.h"
+#include "audio_class_rule.h"
 #include "driver_setup.h"
 #include "finish_install.h"
 #include "further_apps.h"
@@ -35,8 +36,7 @@ int LauncherFlow(const char *folder, int folderKnown)
     if (folderKnown)
         outcome |= RunDriverSetup(folder, osClass);
 
-    // The XP class always gets its byte; the Vista class only when the medium allows it.
-    if (!launcherApp.isVista || launcherSettings.enableAudioClass != 0) {
+    if (ChecksAudioClass(launcherApp.isVista, launcherSettings.enableAudioClass)) {
         if (SwitchAudioClass(launcherApp.isVista))
             ShowLauncherMessage(launcherSettings.rePlugin);
     }

@@ -33,6 +33,21 @@ static const char defaultNoSetupPath[] =
 static const char defaultRePlugin[] = "Please Re-Plugin the USB device on your computer.";
 static const char defaultLaunchAnotherAPParam[] = "0";
 
+const char *SetupPathKey(LauncherClass osClass)
+{
+    return classKeys[osClass].pathKey;
+}
+
+const char *SetupExeKey(LauncherClass osClass)
+{
+    return classKeys[osClass].exeKey;
+}
+
+const char *AnotherApKeyBase(LauncherClass osClass)
+{
+    return classKeys[osClass].anotherApBase;
+}
+
 static void ReadText(const char *file, const char *key, const char *fallback, char *value)
 {
     GetPrivateProfileStringA(settingSection, key, fallback, value, SETTING_TEXT_SIZE, file);
@@ -66,32 +81,64 @@ int AnotherApCount(void)
     return count > ANOTHER_AP_LIMIT ? ANOTHER_AP_LIMIT : count;
 }
 
-int ReadSettingsFrom(const char *file)
+static void Visit(SettingKeyVisitor visit, void *context, const char *name, SettingKind kind,
+                  const char *fallback, char *text, int *number, int entry, int osClass)
+{
+    SettingKey key = { name, kind, fallback, text, number, entry, osClass };
+    visit(&key, context);
+}
+
+static void VisitText(SettingKeyVisitor visit, void *context, const char *name,
+                      const char *fallback, char *text, int osClass = -1)
+{
+    Visit(visit, context, name, SETTING_TEXT, fallback, text, NULL, -1, osClass);
+}
+
+static void VisitNumber(SettingKeyVisitor visit, void *context, const char *name, int *number)
+{
+    Visit(visit, context, name, SETTING_NUMBER, "0", NULL, number, -1, -1);
+}
+
+void WalkSettingKeys(int allEntries, SettingKeyVisitor visit, void *context)
 {
     LauncherSettings &s = launcherSettings;
-    UseDefaultSettings();
     for (int c = 0; c < CLASS_COUNT; ++c) {
-        ReadText(file, classKeys[c].pathKey, classKeys[c].pathDefault, s.setupPath[c]);
-        ReadText(file, classKeys[c].exeKey, defaultSetupExe, s.setupExe[c]);
+        VisitText(visit, context, classKeys[c].pathKey, classKeys[c].pathDefault, s.setupPath[c], c);
+        VisitText(visit, context, classKeys[c].exeKey, defaultSetupExe, s.setupExe[c], c);
     }
-    s.enableAudioClass = ReadNumber(file, "EnableAudioClass");
-    s.enableTimer = ReadNumber(file, "EnableTimer");
-    s.waitTimer = ReadNumber(file, "WaitTimer");
-    s.checkFinishInstall = ReadNumber(file, "CheckFinishInstall");
-    s.anotherAPNum = ReadNumber(file, "AnotherAPNum");
+    VisitNumber(visit, context, "EnableAudioClass", &s.enableAudioClass);
+    VisitNumber(visit, context, "EnableTimer", &s.enableTimer);
+    VisitNumber(visit, context, "WaitTimer", &s.waitTimer);
+    VisitNumber(visit, context, "CheckFinishInstall", &s.checkFinishInstall);
+    VisitNumber(visit, context, "AnotherAPNum", &s.anotherAPNum);
 
-    int count = AnotherApCount();
+    int count = allEntries ? ANOTHER_AP_LIMIT : AnotherApCount();
     for (int i = 0; i < count; ++i)
         for (int c = 0; c < CLASS_COUNT; ++c) {
             char key[64];
             if (FormatText(key, sizeof key, "%s%d", classKeys[c].anotherApBase, i))
-                ReadText(file, key, "", s.anotherAp[c][i]);
+                Visit(visit, context, key, SETTING_TEXT, "", s.anotherAp[c][i], NULL, i, c);
         }
 
-    ReadText(file, "Setup", defaultSetup, s.setup);
-    ReadText(file, "NoSetupPath", defaultNoSetupPath, s.noSetupPath);
-    ReadText(file, "RePlugin", defaultRePlugin, s.rePlugin);
-    ReadText(file, "LaunchAnotherAPParam", defaultLaunchAnotherAPParam, s.launchAnotherAPParam);
+    VisitText(visit, context, "Setup", defaultSetup, s.setup);
+    VisitText(visit, context, "NoSetupPath", defaultNoSetupPath, s.noSetupPath);
+    VisitText(visit, context, "RePlugin", defaultRePlugin, s.rePlugin);
+    VisitText(visit, context, "LaunchAnotherAPParam", defaultLaunchAnotherAPParam, s.launchAnotherAPParam);
+}
+
+static void ReadKey(const SettingKey *key, void *context)
+{
+    const char *file = (const char *)context;
+    if (key->kind == SETTING_NUMBER)
+        *key->number = ReadNumber(file, key->name);
+    else
+        ReadText(file, key->name, key->fallback, key->text);
+}
+
+int ReadSettingsFrom(const char *file)
+{
+    UseDefaultSettings();
+    WalkSettingKeys(0, ReadKey, (void *)file);
     return 1;
 }
 

@@ -38,4 +38,27 @@ int ReadSettingsFrom(const char *settingFile);
 // Entries to run per class: AnotherAPNum within 0..5.
 int AnotherApCount(void);
 
+// Key names of a class: its driver setup's folder and program, and the base of its
+// further-application entries (the index follows in decimal).
+const char *SetupPathKey(LauncherClass osClass);
+const char *SetupExeKey(LauncherClass osClass);
+const char *AnotherApKeyBase(LauncherClass osClass);
+
+// One key of Setting.ini as the launcher reads it.
+enum SettingKind { SETTING_TEXT, SETTING_NUMBER };
+struct SettingKey {
+    const char *name;        // as looked up (letter case does not count)
+    SettingKind kind;
+    const char *fallback;    // what a missing key reads as
+    char *text;              // where a text is kept
+    int *number;             // where a number is kept
+    int entry;               // further-application index, -1 for other keys
+    int osClass;             // the class of a per-class key, -1 for the others
+};
+typedef void (*SettingKeyVisitor)(const SettingKey *key, void *context);
+// Every key in reading order. The further-application entries follow the numbers: as many
+// per class as AnotherApCount() says once the numbers have been visited, or all five when
+// allEntries is 1.
+void WalkSettingKeys(int allEntries, SettingKeyVisitor visit, void *context);
+
 #endif

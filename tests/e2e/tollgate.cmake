@@ -8,11 +8,11 @@ add_executable(e2e_tollgate ${E2E_TOLLGATE_SOURCES} ${CMAKE_SOURCE_DIR}/tests/wi
   ${CMAKE_SOURCE_DIR}/tests/win/win_support.cpp)
 house_target(e2e_tollgate)
 target_include_directories(e2e_tollgate PRIVATE ${CMAKE_SOURCE_DIR}/tests/win ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(e2e_tollgate PRIVATE vtuner_control stick_state gtest_main)
+target_link_libraries(e2e_tollgate PRIVATE mediacheck_lib vtuner_control stick_state gtest_main)
 add_dependencies(e2e_tollgate Setup setupstub vtuner tuner)
 
 if(WINE_TESTS)
-  foreach(suite Classes Media BadInput DeviceByte Install ExitCodes DllSearch)
+  foreach(suite Classes Media BadInput DeviceByte Install ExitCodes DllSearch Agreement)
     wine_test(e2e.tollgate.${suite} e2e_tollgate --gtest_filter=${suite}.*:*/${suite}.*)
   endforeach()
 endif()

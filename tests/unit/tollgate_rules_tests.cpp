@@ -11,32 +11,39 @@
 #include "ini_number.h"
 #include "launcher_paths.h"
 #include "msu_file.h"
+#include "nearest_key.h"
 #include "os_class_rules.h"
 
 TEST(IniNumber, ConvertsAsAtoiDoes)
 {
-    static const struct { const char *text; int value; } cases[] = {
-        { "", 0 },
-        { "abc", 0 },
-        { "7", 7 },
-        { " 2", 2 },
-        { "\t\r\n 3", 3 },
-        { "-1", -1 },
-        { "+4", 4 },
-        { "12abc", 12 },
-        { "1 2", 1 },
-        { "0x10", 0 },
-        { "- 5", 0 },
-        { "--5", 0 },
-        { "5000", 5000 },
-        { "2147483647", INT_MAX },
-        { "-2147483648", INT_MIN },
-        { "99999999999999999999", INT_MAX },
-        { "-99999999999999999999", INT_MIN },
+    // whole: the number is all there is, as a medium author means it.
+    static const struct { const char *text; int value; int whole; } cases[] = {
+        { "", 0, 0 },
+        { "abc", 0, 0 },
+        { "7", 7, 1 },
+        { " 2", 2, 1 },
+        { "\t\r\n 3", 3, 1 },
+        { "-1", -1, 1 },
+        { "+4", 4, 1 },
+        { "12abc", 12, 0 },
+        { "1 2", 1, 0 },
+        { "0x10", 0, 0 },
+        { "- 5", 0, 0 },
+        { "--5", 0, 0 },
+        { "5000", 5000, 1 },
+        { "3 ", 3, 1 },
+        { "+", 0, 0 },
+        { "2147483647", INT_MAX, 1 },
+        { "-2147483648", INT_MIN, 1 },
+        { "99999999999999999999", INT_MAX, 1 },
+        { "-99999999999999999999", INT_MIN, 1 },
     };
-    for (const auto &c : cases)
+    for (const auto &c : cases) {
         EXPECT_EQ(c.value, IniNumber(c.text)) << "text \"" << c.text << "\"";
+        EXPECT_EQ(c.whole, IniNumberIsWhole(c.text)) << "text \"" << c.text << "\"";
+    }
     EXPECT_EQ(0, IniNumber(NULL));
+    EXPECT_EQ(0, IniNumberIsWhole(NULL));
 }
 
 TEST(LauncherFolder, IsThePathUpToTheLastBackslash)
@@ -191,4 +198,23 @@ TEST(AudioClass, RewritesOnlyTheOtherClassesValue)
             << "vista " << c.vista << " byte " << c.current;
         EXPECT_EQ(c.wanted, wanted);
     }
+}
+
+TEST(SettingKeys, MatchWithoutLetterCaseAndCountEdits)
+{
+    EXPECT_TRUE(SameKey("anotherapnum", "AnotherAPNum"));
+    EXPECT_FALSE(SameKey("AnotherAPNum0", "AnotherAPNum"));
+    EXPECT_FALSE(SameKey("AnotherAPNu", "AnotherAPNum"));
+    static const struct { const char *a, *b; size_t distance; } cases[] = {
+        { "AnotherAPNum", "anotherapnum", 0 },
+        { "AnotherAPNun", "AnotherAPNum", 1 },
+        { "AnotherAPNm", "AnotherAPNum", 1 },
+        { "AnotherAPNumm", "AnotherAPNum", 1 },
+        { "WaitTmier", "WaitTimer", 2 },
+        { "", "Setup", 5 },
+        { "Setup", "", 5 },
+        { "kitten", "sitting", 3 },
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(c.distance, KeyDistance(c.a, c.b)) << c.a << " / " << c.b;
 }

@@ -5,12 +5,13 @@ add_executable(win_tollgate_tests ${WIN_TOLLGATE_SOURCES} ${CMAKE_CURRENT_SOURCE
   $<TARGET_OBJECTS:tollgate_ui_res>)
 house_target(win_tollgate_tests)
 target_include_directories(win_tollgate_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(win_tollgate_tests PRIVATE tollgate_lib vtuner_control gtest_main)
-add_dependencies(win_tollgate_tests setupstub vtuner hotfixstub)
+target_link_libraries(win_tollgate_tests PRIVATE tollgate_lib mediacheck_lib vtuner_control gtest_main)
+add_dependencies(win_tollgate_tests setupstub vtuner hotfixstub mediacheck)
 target_include_directories(win_tollgate_tests PRIVATE ${CMAKE_SOURCE_DIR}/sim/tuner)
 
 if(WINE_TESTS)
-  foreach(suite Settings Messages FurtherApps Packages Device Dialog Automation Hardening)
+  foreach(suite Settings Messages FurtherApps Packages Device Dialog Automation Hardening
+                MediumProblems MediumProblemTexts MediaCheckProgram)
     wine_test(win.tollgate.${suite} win_tollgate_tests --gtest_filter=${suite}.*:*/${suite}.*)
   endforeach()
 endif()

@@ -61,6 +61,8 @@ class HotfixInstaller {
 public:
     // Writes the package (relative to the medium) with the script as its text.
     HotfixInstaller(const Medium &medium, const std::string &package, const std::string &script);
+    // The record of a package that someone else handed to the stand-in.
+    explicit HotfixInstaller(const std::string &packagePath) : package(packagePath), process(NULL) {}
     // Ends the stand-in if it still runs.
     ~HotfixInstaller();
     const std::string &PackagePath() const { return package; }

@@ -1,0 +1,228 @@
+// The medium checker's problems, one medium made for each, and mediacheck.exe as a
+// script or a person runs it.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <string>
+#include <vector>
+
+#include "medium_check.h"
+#include "medium_report.h"
+#include "tollgate_support.h"
+
+typedef std::vector<std::string> Lines;
+
+// A medium that uses every kind of entry and gives no cause for complaint.
+static const char cleanSettings[] = "[Const]\r\nCheckFinishInstall=1\r\nEnableTimer=1\r\nWaitTimer=100\r\n"
+                                    "AnotherAPNum=2\r\nAnotherAPXPx86Exe0=tools\\a.exe\r\n"
+                                    "AnotherAPXPx86Exe1=fix.msu\r\n";
+
+static void MakeCleanMedium(const Medium &medium, const std::string &settings = cleanSettings)
+{
+    for (const char *file : { "Setup.exe", "XP_x86\\SetupDrv.exe", "XP_x64\\SetupDrv.exe",
+                              "Vista_x86\\SetupDrv.exe", "Vista_x64\\SetupDrv.exe", "tools\\a.exe",
+                              "fix.msu" })
+        medium.WriteFile(file, "");
+    if (!settings.empty())
+        medium.WriteSettings(settings);
+}
+
+// "error <subject>" and "warning <subject>" in the order found.
+static Lines Problems(const Medium &medium)
+{
+    char reason[600];
+    if (!CheckMedium(medium.Folder().c_str(), reason, sizeof reason))
+        return { std::string("unchecked ") + reason };
+    Lines problems;
+    for (int i = 0; i < mediumReport.problemCount; ++i)
+        problems.push_back(std::string(mediumReport.problems[i].severity == PROBLEM_ERROR ? "error " : "warning ")
+                           + mediumReport.problems[i].subject);
+    return problems;
+}
+
+struct ProblemCase {
+    const char *name;
+    std::string settings;     // replaces the clean Setting.ini; empty leaves none
+    const char *removed;      // a file of the clean medium taken away, or NULL
+    Lines problems;
+};
+
+class MediumProblems : public ::testing::TestWithParam<ProblemCase> {};
+
+TEST_P(MediumProblems, EachMediumShowsItsOwnProblem)
+{
+    const ProblemCase &c = GetParam();
+    Medium medium(std::string("check ") + c.name);
+    MakeCleanMedium(medium, c.settings);
+    if (c.removed)
+        DeleteFileA(medium.Path(c.removed).c_str());
+    EXPECT_EQ(c.problems, Problems(medium));
+    int errors = 0, warnings = 0;
+    for (const std::string &problem : c.problems)
+        (problem.compare(0, 6, "error ") == 0 ? errors : warnings)++;
+    EXPECT_EQ(errors ? 2 : warnings ? 1 : 0, ReportExitCode());
+}
+
+static std::string With(const std::string &lines)
+{
+    return std::string(cleanSettings) + lines;
+}
+
+INSTANTIATE_TEST_SUITE_P(Media, MediumProblems, ::testing::Values(
+    ProblemCase{ "clean", cleanSettings, NULL, {} },
+    ProblemCase{ "no const", "[Other]\r\nCheckFinishInstall=1\r\n", NULL, { "error Setting.ini" } },
+    ProblemCase{ "no setting file", "", NULL, { "warning Setting.ini" } },
+    ProblemCase{ "no launcher", cleanSettings, "Setup.exe", { "error Setup.exe" } },
+    ProblemCase{ "driver setup missing", cleanSettings, "Vista_x64\\SetupDrv.exe",
+                 { "error SetupVistax64Path, SetupVistax64Exe" } },
+    ProblemCase{ "moved driver setup", With("SetupXPx64Path=drivers\r\n"), NULL,
+                 { "error SetupXPx64Path, SetupXPx64Exe" } },
+    ProblemCase{ "program missing", cleanSettings, "tools\\a.exe", { "error AnotherAPXPx86Exe0" } },
+    ProblemCase{ "package missing", cleanSettings, "fix.msu", { "error AnotherAPXPx86Exe1" } },
+    // The parameter fits beside a short entry, not beside a long one.
+    ProblemCase{ "too long", With("LaunchAnotherAPParam=" + std::string(255, 'p') + "\r\n"
+                                  "AnotherAPXPx64Exe0=" + std::string(255, 'n') + "\r\n"),
+                 NULL, { "error AnotherAPXPx64Exe0" } },
+    ProblemCase{ "count above five", "[Const]\r\nAnotherAPNum=6\r\n", NULL, { "warning AnotherAPNum" } },
+    ProblemCase{ "count negative", "[Const]\r\nAnotherAPNum=-1\r\n", NULL, { "warning AnotherAPNum" } },
+    ProblemCase{ "not a number", "[Const]\r\nEnableTimer=2x\r\nWaitTimer=\r\nEnableAudioClass= +1 \r\n",
+                 NULL, { "warning EnableTimer", "warning WaitTimer" } },
+    ProblemCase{ "misspelt key", With("AnotherAPNun=2\r\nanotherAPnum=2\r\n"), NULL,
+                 { "warning AnotherAPNun" } },
+    ProblemCase{ "entry beyond the count", With("AnotherAPXPx86Exe2=tools\\a.exe\r\n"), NULL,
+                 { "warning AnotherAPXPx86Exe2" } },
+    ProblemCase{ "package in capitals", "[Const]\r\nCheckFinishInstall=1\r\nAnotherAPNum=1\r\n"
+                                        "AnotherAPVistax86Exe0=fix.MSU\r\n",
+                 NULL, { "warning AnotherAPVistax86Exe0" } },
+    ProblemCase{ "gap", "[Const]\r\nCheckFinishInstall=1\r\nAnotherAPNum=3\r\nAnotherAPXPx64Exe0=\r\n"
+                        "AnotherAPXPx64Exe2=tools\\a.exe\r\n",
+                 NULL, { "warning AnotherAPXPx64Exe0", "warning AnotherAPXPx64Exe1" } },
+    ProblemCase{ "negative wait", "[Const]\r\nWaitTimer=-5\r\n", NULL, { "warning WaitTimer" } },
+    ProblemCase{ "entries never run", "[Const]\r\nAnotherAPNum=1\r\nAnotherAPXPx86Exe0=tools\\a.exe\r\n",
+                 NULL, { "warning CheckFinishInstall" } }),
+    [](const ::testing::TestParamInfo<ProblemCase> &info) {
+        std::string name = info.param.name;
+        for (char &c : name)
+            if (c == ' ')
+                c = '_';
+        return name;
+    });
+
+TEST(MediumProblemTexts, NameTheNearestKeyAndWhatSetupReads)
+{
+    Medium medium("check texts");
+    MakeCleanMedium(medium, "[Const]\r\nAnotherAPNun=2\r\nEnableTimer=2x\r\n");
+    ASSERT_EQ((Lines{ "warning AnotherAPNun", "warning EnableTimer" }), Problems(medium));
+    EXPECT_NE(std::string::npos, std::string(mediumReport.problems[0].text).find("did you mean AnotherAPNum?"))
+        << mediumReport.problems[0].text;
+    EXPECT_NE(std::string::npos, std::string(mediumReport.problems[1].text).find("reads it as 2"))
+        << mediumReport.problems[1].text;
+}
+
+// What mediacheck.exe wrote to its standard output, and its exit code.
+struct CheckRun {
+    DWORD exitCode;
+    std::string out;
+};
+
+static CheckRun RunMediaCheck(const std::string &program, const std::string &arguments)
+{
+    CheckRun run = { (DWORD)-1, "" };
+    char temp[MAX_PATH];
+    if (!GetTempPathA(sizeof temp, temp))
+        return run;
+    std::string outPath = std::string(temp) + "mediacheck-out.txt";
+    SECURITY_ATTRIBUTES inherit = { sizeof inherit, NULL, TRUE };
+    HANDLE out = CreateFileA(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, NULL);
+    if (out == INVALID_HANDLE_VALUE)
+        return run;
+    STARTUPINFOA startup;
+    ZeroMemory(&startup, sizeof startup);
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = out;
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    std::string commandLine = "\"" + program + "\" " + arguments;
+    std::vector<char> writable(commandLine.begin(), commandLine.end());
+    writable.push_back('\0');
+    PROCESS_INFORMATION process;
+    BOOL started = CreateProcessA(program.c_str(), writable.data(), NULL, NULL, TRUE, 0,
+                                  NULL, NULL, &startup, &process);
+    CloseHandle(out);
+    if (!started)
+        return run;
+    CloseHandle(process.hThread);
+    if (WaitForSingleObject(process.hProcess, 20000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process.hProcess, &run.exitCode);
+    else
+        TerminateProcess(process.hProcess, 99);
+    CloseHandle(process.hProcess);
+    HANDLE in = CreateFileA(outPath.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+    char buffer[4096];
+    DWORD read = 0;
+    while (in != INVALID_HANDLE_VALUE && ReadFile(in, buffer, sizeof buffer, &read, NULL) && read)
+        run.out.append(buffer, read);
+    if (in != INVALID_HANDLE_VALUE)
+        CloseHandle(in);
+    return run;
+}
+
+static bool Has(const std::string &text, const std::string &part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+TEST(MediaCheckProgram, ExitCodeSaysCleanWarningsOrErrors)
+{
+    std::string program = TestProgramFolder() + "mediacheck.exe";
+    Medium clean("check clean"), warned("check warned"), broken("check broken");
+    MakeCleanMedium(clean);
+    MakeCleanMedium(warned, "[Const]\r\nWaitTimer=-1\r\n");
+    MakeCleanMedium(broken);
+    DeleteFileA(broken.Path("XP_x64\\SetupDrv.exe").c_str());
+
+    CheckRun run = RunMediaCheck(program, "\"" + clean.Folder() + "\"");
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_TRUE(Has(run.out, "Medium " + clean.Folder() + "\r\n")) << run.out;
+    EXPECT_TRUE(Has(run.out, "\"" + clean.Path("tools\\a.exe") + "\" 0, waited for")) << run.out;
+    EXPECT_TRUE(Has(run.out, "clicks it through, every 100 ms")) << run.out;
+    EXPECT_TRUE(Has(run.out, "0 errors, 0 warnings")) << run.out;
+
+    EXPECT_EQ(1u, RunMediaCheck(program, "\"" + warned.Folder() + "\"").exitCode);
+
+    // A trailing backslash is the same folder.
+    run = RunMediaCheck(program, "--json \"" + broken.Folder() + "\\\\\"");
+    EXPECT_EQ(2u, run.exitCode);
+    std::string folder;
+    for (char c : broken.Folder())
+        folder += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    EXPECT_EQ(0u, run.out.find("{")) << run.out;
+    EXPECT_TRUE(Has(run.out, "\"medium\": \"" + folder + "\"")) << run.out;
+    EXPECT_TRUE(Has(run.out, "{\"severity\": \"error\", \"subject\": \"SetupXPx64Path, SetupXPx64Exe\"")) << run.out;
+    EXPECT_TRUE(Has(run.out, "\"errors\": 1, \"warnings\": 0")) << run.out;
+}
+
+TEST(MediaCheckProgram, WithoutAFolderItChecksItsOwn)
+{
+    Medium medium("check itself");
+    MakeCleanMedium(medium);
+    ASSERT_TRUE(CopyProgram("mediacheck.exe", medium.Path("mediacheck.exe")));
+    CheckRun run = RunMediaCheck(medium.Path("mediacheck.exe"), "");
+    EXPECT_EQ(0u, run.exitCode) << run.out;
+    EXPECT_TRUE(Has(run.out, "Medium " + medium.Folder() + "\r\n")) << run.out;
+}
+
+TEST(MediaCheckProgram, BadArgumentsAndFoldersEndWithTwoAndNoReport)
+{
+    std::string program = TestProgramFolder() + "mediacheck.exe";
+    Medium medium("check arguments");
+    MakeCleanMedium(medium);
+    for (const std::string &arguments : { std::string("--bogus"), "\"" + medium.Folder() + "\" second",
+                                          "\"" + medium.Path("Nowhere") + "\"",
+                                          "\"" + medium.Path("Setup.exe") + "\"" }) {
+        CheckRun run = RunMediaCheck(program, arguments);
+        EXPECT_EQ(2u, run.exitCode) << arguments;
+        EXPECT_EQ("", run.out) << arguments;
+    }
+}

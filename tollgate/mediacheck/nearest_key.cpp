@@ -1,0 +1,41 @@
+// Key names compared the way GetPrivateProfileString matches them.
+#include "nearest_key.h"
+
+#include <string.h>
+
+static char Fold(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? (char)(c - 'A' + 'a') : c;
+}
+
+int SameKey(const char *a, const char *b)
+{
+    for (; *a && *b; ++a, ++b)
+        if (Fold(*a) != Fold(*b))
+            return 0;
+    return *a == *b;
+}
+
+size_t KeyDistance(const char *a, const char *b)
+{
+    enum { LONGEST = 128 };
+    size_t m = strlen(a), n = strlen(b);
+    // Beyond this length no known key is near anyway.
+    if (m > LONGEST || n > LONGEST)
+        return m > n ? m : n;
+    size_t row[LONGEST + 1];
+    for (size_t j = 0; j <= n; ++j)
+        row[j] = j;
+    for (size_t i = 1; i <= m; ++i) {
+        size_t diagonal = row[0];
+        row[0] = i;
+        for (size_t j = 1; j <= n; ++j) {
+            size_t above = row[j];
+            size_t replace = diagonal + (Fold(a[i - 1]) != Fold(b[j - 1]));
+            size_t best = above + 1 < row[j - 1] + 1 ? above + 1 : row[j - 1] + 1;
+            row[j] = replace < best ? replace : best;
+            diagonal = above;
+        }
+    }
+    return row[n];
+}

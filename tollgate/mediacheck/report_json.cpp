@@ -1,0 +1,91 @@
+// The report for scripts: one JSON object, texts in the ANSI code page's bytes.
+#include "report_output.h"
+
+#include "medium_report.h"
+
+static void String(FILE *out, const char *text)
+{
+    fputc('"', out);
+    for (const unsigned char *c = (const unsigned char *)text; *c; ++c) {
+        if (*c == '"' || *c == '\\')
+            fprintf(out, "\\%c", *c);
+        else if (*c < 0x20)
+            fprintf(out, "\\u%04x", *c);
+        else
+            fputc(*c, out);
+    }
+    fputc('"', out);
+}
+
+static void Field(FILE *out, const char *name, const char *text, const char *after = ", ")
+{
+    fprintf(out, "\"%s\": ", name);
+    String(out, text);
+    fputs(after, out);
+}
+
+static const char *Bool(int value)
+{
+    return value ? "true" : "false";
+}
+
+static void Further(FILE *out, const FurtherPlan &f)
+{
+    fprintf(out, "{\"index\": %d, ", f.index);
+    Field(out, "key", f.key);
+    Field(out, "entry", f.entry);
+    fprintf(out, "\"kind\": \"%s\", \"fits\": %s, \"found\": %s, ", f.isPackage ? "package" : "program",
+            Bool(f.fits), Bool(f.found));
+    if (!f.isPackage)
+        Field(out, "commandLine", f.commandLine);
+    Field(out, "file", f.file, "}");
+}
+
+static const char *const classIds[2][2] = { { "xp32", "xp64" }, { "vista32", "vista64" } };
+
+static void Class(FILE *out, const ClassPlan &plan)
+{
+    fprintf(out, "    {\"class\": \"%s\", ", classIds[plan.isVista][plan.isX64]);
+    Field(out, "title", ClassTitle(plan));
+    fprintf(out, "\"driverSetup\": ");
+    if (mediumReport.folderFits && plan.runsDriverSetup) {
+        fprintf(out, "{\"fits\": %s, \"found\": %s, ", Bool(plan.driverFits), Bool(plan.driverFound));
+        Field(out, "commandLine", plan.driverCommandLine);
+        Field(out, "program", plan.driverProgram);
+        fprintf(out, "\"workingFolder\": \"inherited\"}, ");
+    } else {
+        fprintf(out, "null, ");
+    }
+    fprintf(out, "\"deviceByte\": {\"checked\": %s, \"from\": %u, \"to\": %u}, ", Bool(plan.checksByte),
+            plan.byteFrom, plan.byteTo);
+    fprintf(out, "\"gatedByFinishInstall\": %s, \"further\": [", Bool(plan.gatedByFinishInstall));
+    for (int i = 0; i < plan.furtherCount; ++i) {
+        if (i)
+            fputs(", ", out);
+        Further(out, plan.further[i]);
+    }
+    fprintf(out, "], \"waitsForInstaller\": %s, \"tickMs\": %u, \"exitCode\": %d}",
+            Bool(plan.waitsForInstaller), plan.tickMs, plan.exitCode);
+}
+
+void PrintReportJson(FILE *out)
+{
+    const MediumReport &r = mediumReport;
+    static const char *const states[] = { "read", "missing", "tooLong" };
+    fprintf(out, "{\n  ");
+    Field(out, "medium", r.folder);
+    fprintf(out, "\"settingFile\": \"%s\", ", states[r.settingFileState]);
+    Field(out, "parameters", r.parameter, ",\n  \"classes\": [\n");
+    for (int i = 0; i < CLASS_COUNT; ++i) {
+        Class(out, r.classes[i]);
+        fputs(i + 1 < CLASS_COUNT ? ",\n" : "\n", out);
+    }
+    fprintf(out, "  ],\n  \"problems\": [\n");
+    for (int i = 0; i < r.problemCount; ++i) {
+        const MediumProblem &p = r.problems[i];
+        fprintf(out, "    {\"severity\": \"%s\", ", p.severity == PROBLEM_ERROR ? "error" : "warning");
+        Field(out, "subject", p.subject);
+        Field(out, "text", p.text, i + 1 < r.problemCount ? "},\n" : "}\n");
+    }
+    fprintf(out, "  ],\n  \"errors\": %d, \"warnings\": %d\n}\n", r.errors, r.warnings);
+}

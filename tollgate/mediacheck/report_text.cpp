@@ -1,0 +1,83 @@
+// The report for people: the medium, each class in turn, then the problems.
+#include "report_output.h"
+
+#include "medium_report.h"
+
+static const char *SettingFileLine(void)
+{
+    switch (mediumReport.settingFileState) {
+    case SETTING_FILE_READ:
+        return "read";
+    case SETTING_FILE_MISSING:
+        return "not on the medium: every key at its default";
+    case SETTING_FILE_TOO_LONG:
+        break;
+    }
+    return "not read: its path is too long";
+}
+
+static void PrintFurther(FILE *out, const FurtherPlan &f)
+{
+    fprintf(out, "  %-17s", f.key);
+    if (!f.fits) {
+        fprintf(out, "%s, too long: not started\n", f.entry);
+        return;
+    }
+    if (f.isPackage)
+        fprintf(out, "package, shell \"open\" %s with parameters \"%s\", not waited for\n", f.file,
+                mediumReport.parameter);
+    else
+        fprintf(out, "program %s, waited for\n", f.commandLine);
+    if (!f.found)
+        fprintf(out, "  %-17s(not on the medium: %s)\n", "", f.isPackage ? "the shell refuses it"
+                                                                      : "\"CreateProcess failed.\"");
+}
+
+static void PrintClass(FILE *out, const ClassPlan &plan)
+{
+    fprintf(out, "\n%s\n", ClassTitle(plan));
+    if (!mediumReport.folderFits)
+        fprintf(out, "  %-17snone: Setup.exe cannot use this medium\n", "driver setup");
+    else if (!plan.runsDriverSetup)
+        fprintf(out, "  %-17snone: Setup.exe shows its NoSetupPath text\n", "driver setup");
+    else if (!plan.driverFits)
+        fprintf(out, "  %-17stoo long: not run\n", "driver setup");
+    else
+        fprintf(out, "  %-17s%s%s\n  %-17sSetup.exe's own (inherited)\n", "driver setup",
+                plan.driverCommandLine, plan.driverFound ? "" : " (not on the medium)", "working folder");
+    if (plan.checksByte)
+        fprintf(out, "  %-17s0x%02X is set to 0x%02X, then \"%s\"\n", "device byte", plan.byteFrom,
+                plan.byteTo, mediumReport.rePlugin);
+    else
+        fprintf(out, "  %-17snot touched (EnableAudioClass is 0)\n", "device byte");
+    if (plan.gatedByFinishInstall)
+        fprintf(out, "  %-17sonly once the driver setup reports FinishInstall = 1\n", "further programs");
+    else
+        fprintf(out, "  %-17snone run (CheckFinishInstall is 0)\n", "further programs");
+    for (int i = 0; i < plan.furtherCount; ++i)
+        PrintFurther(out, plan.further[i]);
+    if (plan.waitsForInstaller)
+        fprintf(out, "  %-17sSetup.exe stays hidden and clicks it through, every %u ms\n",
+                "hotfix installer", plan.tickMs);
+    else
+        fprintf(out, "  %-17sSetup.exe ends at once\n", "then");
+    fprintf(out, "  %-17s%d (when every program starts and completion is reported)\n", "exit code",
+            plan.exitCode);
+}
+
+void PrintReportText(FILE *out)
+{
+    const MediumReport &r = mediumReport;
+    fprintf(out, "Medium %s\n", r.folder);
+    fprintf(out, "Setting.ini %s\n", SettingFileLine());
+    for (const ClassPlan &plan : r.classes)
+        PrintClass(out, plan);
+    fprintf(out, "\n");
+    for (int i = 0; i < r.problemCount; ++i)
+        fprintf(out, "%-8s %s: %s\n", r.problems[i].severity == PROBLEM_ERROR ? "error" : "warning",
+                r.problems[i].subject, r.problems[i].text);
+    if (r.errors + r.warnings > r.problemCount)
+        fprintf(out, "(%d more not listed)\n", r.errors + r.warnings - r.problemCount);
+    fprintf(out, "%d error%s, %d warning%s\n", r.errors, r.errors == 1 ? "" : "s", r.warnings,
+            r.warnings == 1 ? "" : "s");
+}
