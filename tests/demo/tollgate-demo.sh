@@ -31,9 +31,25 @@ lay_out_medium() {
   printf '[stub]\r\nWaitMs=1500\r\nFinishInstall=dword:1\r\nFinishKey=SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\r\n' \
     >"$medium/Vista_x64/SetupDrv.exe.plan"
   printf '[stub]\r\nWaitMs=500\r\n' >"$medium/Extras/Player Setup.exe.plan"
+  # The medium serves 32-bit XP and 64-bit Vista only; the other classes get the message.
   printf '%s\r\n' '[Const]' 'Setup=Tuner Driver Setup' 'EnableAudioClass=1' 'CheckFinishInstall=1' \
+    'SetupXPx64Path=' 'SetupVistax86Path=' \
     'AnotherAPNum=1' 'AnotherAPXPx86Exe0=Extras\Player Setup.exe' \
     'AnotherAPVistax64Exe0=Extras\Player Setup.exe' 'LaunchAnotherAPParam=/silent' >"$medium/Setting.ini"
+}
+
+# The whole installation's medium: the one above with a hotfix package that the launcher
+# watches through the installer.
+lay_out_install_medium() {
+  lay_out_medium
+  local medium=$WINEPREFIX/drive_c/Tuner\ CD
+  mkdir -p "$medium/Updates"
+  # The package's text is the stand-in installer's script: a question, then two seconds of work.
+  printf 'confirm\r\nprogress 2000\r\n' >"$medium/Updates/Windows6.0-KB000001-x64.msu"
+  printf '%s\r\n' '[Const]' 'Setup=Tuner Driver Setup' 'CheckFinishInstall=1' 'EnableTimer=1' \
+    'SetupXPx64Path=' 'SetupVistax86Path=' \
+    'WaitTimer=250' 'AnotherAPNum=2' 'AnotherAPVistax64Exe0=Extras\Player Setup.exe' \
+    'AnotherAPVistax64Exe1=Updates\Windows6.0-KB000001-x64.msu' >"$medium/Setting.ini"
 }
 
 device_byte() { win "$bin/tuner.exe" device 1 | sed -n 's/^byte=\(0x[0-9A-F]*\).*/\1/p'; }
@@ -95,15 +111,10 @@ tell_installer() {
 run_install() {
   wine_env_up "$build/wine/template64" || exit 2
   export SETUPSTUB_LOG=$record_win
-  lay_out_medium
+  lay_out_install_medium
   local medium=$WINEPREFIX/drive_c/Tuner\ CD
-  mkdir -p "$medium/Updates" "$WINEPREFIX/drive_c/Installer"
+  mkdir -p "$WINEPREFIX/drive_c/Installer"
   cp "$bin/hotfixstub.exe" "$WINEPREFIX/drive_c/Installer/"
-  # The package's text is the stand-in installer's script: a question, then two seconds of work.
-  printf 'confirm\r\nprogress 2000\r\n' >"$medium/Updates/Windows6.0-KB000001-x64.msu"
-  printf '%s\r\n' '[Const]' 'Setup=Tuner Driver Setup' 'CheckFinishInstall=1' 'EnableTimer=1' \
-    'WaitTimer=250' 'AnotherAPNum=2' 'AnotherAPVistax64Exe0=Extras\Player Setup.exe' \
-    'AnotherAPVistax64Exe1=Updates\Windows6.0-KB000001-x64.msu' >"$medium/Setting.ini"
   win 'C:\Installer\hotfixstub.exe' --register
   win reg add 'HKCU\Software\Wine\AppDefaults\Setup.exe' /v Version /d vista /f >/dev/null
   echo "== 3. Unattended installation with a hotfix package (Vista class, 64-bit) =="
@@ -145,3 +156,33 @@ echo "further program ran only after it had ended, and the re-plug message came 
 echo "the byte had the other class's value."
 echo
 run_install
+
+# The medium checker on the installation's medium, then on a copy with the mistakes people
+# make: a misspelt key, a package's extension in capitals, a driver setup left out.
+run_check() {
+  wine_env_up "$build/wine/template64" || exit 2
+  lay_out_install_medium
+  local medium=$WINEPREFIX/drive_c/Tuner\ CD broken=$WINEPREFIX/drive_c/Tuner\ CD\ copy
+  cp -r "$medium" "$broken"
+  rm "$broken/Vista_x64/SetupDrv.exe"
+  mv "$broken/Updates/Windows6.0-KB000001-x64.msu" "$broken/Updates/Windows6.0-KB000001-x64.MSU"
+  sed -i 's/^WaitTimer=/WaitTimmer=/; s/KB000001-x64\.msu/KB000001-x64.MSU/' "$broken/Setting.ini"
+  echo "== 4. Checking a medium before a disc is made =="
+  echo "mediacheck reads a medium with Setup.exe's own code and tells what Setup.exe will do on"
+  echo "each class of Windows. The installation's medium from above:"
+  echo "$ mediacheck \"$medium_win\""
+  local report rc
+  report=$("$wine" "$bin/mediacheck.exe" "$medium_win" 2>&1); rc=$?
+  printf '%s\n' "$report" | tr -d '\r' | sed 's/^/   /'
+  echo "   (exit code $rc)"
+  echo
+  echo "A copy with three mistakes: WaitTimer misspelt, the package's extension in capitals,"
+  echo "and Vista_x64\\SetupDrv.exe left out. Its problems, and how a script sees them:"
+  echo "$ mediacheck --json \"$medium_win copy\""
+  report=$("$wine" "$bin/mediacheck.exe" --json "$medium_win copy" 2>&1); rc=$?
+  printf '%s\n' "$report" | tr -d '\r' | sed -n '/"problems"/,$p' | sed 's/^/   /'
+  echo "   (exit code $rc: 0 clean, 1 warnings only, 2 errors)"
+  wine_env_down
+}
+echo
+run_check

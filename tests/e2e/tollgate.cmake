@@ -1,7 +1,7 @@
 # End-to-end: Setup.exe started from a test medium as the medium's autorun would, seen
 # only from outside (the stand-ins' records, message boxes, the registry, the device).
 house_test(tollgate.imports ${CMAKE_SOURCE_DIR}/tests/check-imports.sh ${CMAKE_OBJDUMP}
-  $<TARGET_FILE:Setup>)
+  $<TARGET_FILE:Setup> $<TARGET_FILE:mediacheck>)
 
 file(GLOB E2E_TOLLGATE_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_e2e_*.cpp)
 add_executable(e2e_tollgate ${E2E_TOLLGATE_SOURCES} ${CMAKE_SOURCE_DIR}/tests/win/tollgate_support.cpp

@@ -18,17 +18,18 @@ static const char *SettingFileLine(void)
 
 static void PrintFurther(FILE *out, const FurtherPlan &f)
 {
-    fprintf(out, "  %-17s", f.key);
-    if (!f.fits) {
-        fprintf(out, "%s, too long: not started\n", f.entry);
-        return;
-    }
-    if (f.isPackage)
-        fprintf(out, "package, shell \"open\" %s with parameters \"%s\", not waited for\n", f.file,
+    char label[32];
+    snprintf(label, sizeof label, "further %d", f.index);
+    fprintf(out, "  %-17s", label);
+    if (!f.fits)
+        fprintf(out, "%s: too long, not started", f.entry);
+    else if (f.isPackage)
+        fprintf(out, "package, shell \"open\" %s with parameters \"%s\", not waited for", f.file,
                 mediumReport.parameter);
     else
-        fprintf(out, "program %s, waited for\n", f.commandLine);
-    if (!f.found)
+        fprintf(out, "program %s, waited for", f.commandLine);
+    fprintf(out, " (%s)\n", f.key);
+    if (f.fits && !f.found)
         fprintf(out, "  %-17s(not on the medium: %s)\n", "", f.isPackage ? "the shell refuses it"
                                                                       : "\"CreateProcess failed.\"");
 }
@@ -51,7 +52,8 @@ static void PrintClass(FILE *out, const ClassPlan &plan)
     else
         fprintf(out, "  %-17snot touched (EnableAudioClass is 0)\n", "device byte");
     if (plan.gatedByFinishInstall)
-        fprintf(out, "  %-17sonly once the driver setup reports FinishInstall = 1\n", "further programs");
+        fprintf(out, "  %-17sonly once the driver setup reports FinishInstall = 1%s\n", "further programs",
+                plan.furtherCount ? "" : "; none named");
     else
         fprintf(out, "  %-17snone run (CheckFinishInstall is 0)\n", "further programs");
     for (int i = 0; i < plan.furtherCount; ++i)
