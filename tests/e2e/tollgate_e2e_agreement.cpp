@@ -46,7 +46,8 @@ static const std::vector<MediumCase> media = {
     { "default", "", WithDriverSetups({}), {} },
     { "moved driver", "[Const]\r\nSetupXPx86Path=Drivers\\XP\r\nSetup=Tuner\r\n",
       { "Drivers\\XP\\SetupDrv.exe" }, {} },
-    { "blanks", "[Const]\r\nSetupXPx64Path=XP x64 drivers\r\nSetupXPx64Exe=Setup Drv.exe\r\n"
+    // A blank and a letter beyond ASCII in the medium's own name too.
+    { "blanks M\xe9" "dium", "[Const]\r\nSetupXPx64Path=XP x64 drivers\r\nSetupXPx64Exe=Setup Drv.exe\r\n"
                 "CheckFinishInstall=1\r\nAnotherAPNum=1\r\nAnotherAPXPx64Exe0=tools\\My Player.exe\r\n",
       WithDriverSetups({ "XP x64 drivers\\Setup Drv.exe", "tools\\My Player.exe" }), {} },
     { "programs and packages", "[Const]\r\nCheckFinishInstall=1\r\nAnotherAPNum=3\r\n"
