@@ -203,14 +203,17 @@ TEST(MediaCheckProgram, ExitCodeSaysCleanWarningsOrErrors)
     EXPECT_TRUE(Has(run.out, "\"errors\": 1, \"warnings\": 0")) << run.out;
 }
 
+// The text report keeps the ANSI code page's bytes; JSON is UTF-8.
 TEST(MediaCheckProgram, WithoutAFolderItChecksItsOwn)
 {
-    Medium medium("check itself");
+    Medium medium("check itself M\xe9" "dium");
     MakeCleanMedium(medium);
     ASSERT_TRUE(CopyProgram("mediacheck.exe", medium.Path("mediacheck.exe")));
     CheckRun run = RunMediaCheck(medium.Path("mediacheck.exe"), "");
     EXPECT_EQ(0u, run.exitCode) << run.out;
     EXPECT_TRUE(Has(run.out, "Medium " + medium.Folder() + "\r\n")) << run.out;
+    run = RunMediaCheck(medium.Path("mediacheck.exe"), "--json");
+    EXPECT_TRUE(Has(run.out, "\"medium\": \"C:\\\\tollgate-media\\\\check itself M\xc3\xa9" "dium\"")) << run.out;
 }
 
 TEST(MediaCheckProgram, BadArgumentsAndFoldersEndWithTwoAndNoReport)

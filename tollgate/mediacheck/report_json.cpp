@@ -1,12 +1,27 @@
-// The report for scripts: one JSON object, texts in the ANSI code page's bytes.
+// The report for scripts: one JSON object in UTF-8, whatever the ANSI code page is.
 #include "report_output.h"
+
+#include <windows.h>
 
 #include "medium_report.h"
 
+enum { UTF8_SIZE = 4 * PROBLEM_TEXT_SIZE };
+
+// ANSI text as UTF-8; the ANSI bytes as they are should a conversion fail.
+static const char *Utf8(const char *text, char *utf8, int size)
+{
+    WCHAR wide[PROBLEM_TEXT_SIZE];
+    int length = MultiByteToWideChar(CP_ACP, 0, text, -1, wide, PROBLEM_TEXT_SIZE);
+    if (length == 0 || WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, size, NULL, NULL) == 0)
+        return text;
+    return utf8;
+}
+
 static void String(FILE *out, const char *text)
 {
+    char utf8[UTF8_SIZE];
     fputc('"', out);
-    for (const unsigned char *c = (const unsigned char *)text; *c; ++c) {
+    for (const unsigned char *c = (const unsigned char *)Utf8(text, utf8, sizeof utf8); *c; ++c) {
         if (*c == '"' || *c == '\\')
             fprintf(out, "\\%c", *c);
         else if (*c < 0x20)
