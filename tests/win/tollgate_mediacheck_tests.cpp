@@ -203,6 +203,101 @@ TEST(MediaCheckProgram, ExitCodeSaysCleanWarningsOrErrors)
     EXPECT_TRUE(Has(run.out, "\"errors\": 1, \"warnings\": 0")) << run.out;
 }
 
+// A medium with something of every kind, and its whole report as a person and a script
+// read it.
+static const char reportSettings[] = "[Const]\r\nSetupXPx64Path=\r\nSetupVistax86Exe=Gone.exe\r\n"
+                                     "EnableAudioClass=1\r\nCheckFinishInstall=1\r\nEnableTimer=1\r\n"
+                                     "WaitTimer=250\r\nWaitTimmer=1\r\nAnotherAPNum=3\r\n"
+                                     "AnotherAPXPx86Exe0=tools\\a.exe\r\nAnotherAPXPx86Exe2=fix.msu\r\n"
+                                     "AnotherAPXPx86Exe3=tools\\a.exe\r\nAnotherAPVistax64Exe0=gone.msu\r\n"
+                                     "LaunchAnotherAPParam=/q\r\n";
+
+static const char expectedText[] =
+    "Medium C:\\tollgate-media\\check report\r\n"
+    "Setting.ini read\r\n"
+    "\r\n"
+    "XP 32-bit\r\n"
+    "  driver setup     \"C:\\tollgate-media\\check report\\XP_x86\\SetupDrv.exe\"\r\n"
+    "  working folder   Setup.exe's own (inherited)\r\n"
+    "  device byte      0x50 is set to 0xD0, then \"Please Re-Plugin the USB device on your computer.\"\r\n"
+    "  further programs only once the driver setup reports FinishInstall = 1\r\n"
+    "  further 0        program \"C:\\tollgate-media\\check report\\tools\\a.exe\" /q, waited for (AnotherAPXPx86Exe0)\r\n"
+    "  further 2        package, shell \"open\" C:\\tollgate-media\\check report\\fix.msu with parameters \"/q\", "
+    "not waited for (AnotherAPXPx86Exe2)\r\n"
+    "  hotfix installer Setup.exe stays hidden and clicks it through, every 250 ms\r\n"
+    "  exit code        0 (when every program starts and completion is reported)\r\n"
+    "\r\n"
+    "XP 64-bit\r\n"
+    "  driver setup     none: Setup.exe shows its NoSetupPath text\r\n"
+    "  device byte      0x50 is set to 0xD0, then \"Please Re-Plugin the USB device on your computer.\"\r\n"
+    "  further programs only once the driver setup reports FinishInstall = 1; none named\r\n"
+    "  then             Setup.exe ends at once\r\n"
+    "  exit code        1 (when every program starts and completion is reported)\r\n"
+    "\r\n"
+    "Vista 32-bit\r\n"
+    "  driver setup     \"C:\\tollgate-media\\check report\\Vista_x86\\Gone.exe\" (not on the medium)\r\n"
+    "  working folder   Setup.exe's own (inherited)\r\n"
+    "  device byte      0xD0 is set to 0x50, then \"Please Re-Plugin the USB device on your computer.\"\r\n"
+    "  further programs only once the driver setup reports FinishInstall = 1; none named\r\n"
+    "  then             Setup.exe ends at once\r\n"
+    "  exit code        2 (when every program starts and completion is reported)\r\n"
+    "\r\n"
+    "Vista 64-bit\r\n"
+    "  driver setup     \"C:\\tollgate-media\\check report\\Vista_x64\\SetupDrv.exe\"\r\n"
+    "  working folder   Setup.exe's own (inherited)\r\n"
+    "  device byte      0xD0 is set to 0x50, then \"Please Re-Plugin the USB device on your computer.\"\r\n"
+    "  further programs only once the driver setup reports FinishInstall = 1\r\n"
+    "  further 0        package, shell \"open\" C:\\tollgate-media\\check report\\gone.msu with parameters \"/q\", "
+    "not waited for (AnotherAPVistax64Exe0)\r\n"
+    "                   (not on the medium: the shell refuses it)\r\n"
+    "  then             Setup.exe ends at once\r\n"
+    "  exit code        2 (when every program starts and completion is reported)\r\n"
+    "\r\n"
+    "warning  WaitTimmer: Setup.exe reads no such key; did you mean WaitTimer?\r\n"
+    "warning  AnotherAPXPx86Exe3: never read: AnotherAPNum is 3, so Setup.exe reads entries 0 to 2 only\r\n"
+    "warning  AnotherAPXPx86Exe1: empty, while a later entry of the list is named; Setup.exe skips it\r\n"
+    "error    SetupVistax86Path, SetupVistax86Exe: the driver setup for Vista 32-bit, Vista_x86\\Gone.exe, "
+    "is not on the medium\r\n"
+    "error    AnotherAPVistax64Exe0: gone.msu is not on the medium\r\n"
+    "2 errors, 3 warnings\r\n";
+
+TEST(MediaCheckProgram, TheWholeReportAsTextAndJson)
+{
+    std::string program = TestProgramFolder() + "mediacheck.exe";
+    Medium medium("check report");
+    MakeCleanMedium(medium, reportSettings);
+    CheckRun run = RunMediaCheck(program, "\"" + medium.Folder() + "\"");
+    EXPECT_EQ(2u, run.exitCode);
+    EXPECT_EQ(expectedText, run.out);
+
+    run = RunMediaCheck(program, "--json \"" + medium.Folder() + "\"");
+    EXPECT_EQ(2u, run.exitCode);
+    const std::string m = "C:\\\\tollgate-media\\\\check report";
+    for (const std::string &line : {
+             "{\r\n  \"medium\": \"" + m + "\", \"settingFile\": \"read\", \"parameters\": \"/q\",\r\n"
+             "  \"classes\": [\r\n",
+             "    {\"class\": \"xp32\", \"title\": \"XP 32-bit\", \"driverSetup\": {\"fits\": true, \"found\": true, "
+             "\"commandLine\": \"\\\"" + m + "\\\\XP_x86\\\\SetupDrv.exe\\\"\", \"program\": \"" + m
+                 + "\\\\XP_x86\\\\SetupDrv.exe\", \"workingFolder\": \"inherited\"}, \"deviceByte\": {\"checked\": "
+                   "true, \"from\": 80, \"to\": 208}, \"gatedByFinishInstall\": true, \"further\": [{\"index\": 0, "
+                   "\"key\": \"AnotherAPXPx86Exe0\", \"entry\": \"tools\\\\a.exe\", \"kind\": \"program\", \"fits\": "
+                   "true, \"found\": true, \"commandLine\": \"\\\"" + m + "\\\\tools\\\\a.exe\\\" /q\", \"file\": \""
+                 + m + "\\\\tools\\\\a.exe\"}, {\"index\": 2, \"key\": \"AnotherAPXPx86Exe2\", \"entry\": \"fix.msu\", "
+                   "\"kind\": \"package\", \"fits\": true, \"found\": true, \"file\": \"" + m + "\\\\fix.msu\"}], "
+                   "\"waitsForInstaller\": true, \"tickMs\": 250, \"exitCode\": 0},\r\n",
+             std::string("    {\"class\": \"xp64\", \"title\": \"XP 64-bit\", \"driverSetup\": null, "),
+             std::string("    {\"class\": \"vista32\", \"title\": \"Vista 32-bit\", \"driverSetup\": {\"fits\": true, \"found\": false, "),
+             "\"deviceByte\": {\"checked\": true, \"from\": 208, \"to\": 80}, \"gatedByFinishInstall\": true, "
+             "\"further\": [{\"index\": 0, \"key\": \"AnotherAPVistax64Exe0\", \"entry\": \"gone.msu\", \"kind\": "
+             "\"package\", \"fits\": true, \"found\": false, \"file\": \"" + m + "\\\\gone.msu\"}], "
+             "\"waitsForInstaller\": false, \"tickMs\": 250, \"exitCode\": 2}\r\n  ],\r\n",
+             std::string("    {\"severity\": \"warning\", \"subject\": \"WaitTimmer\", \"text\": \"Setup.exe reads no such "
+                         "key; did you mean WaitTimer?\"},\r\n"),
+             std::string("    {\"severity\": \"error\", \"subject\": \"AnotherAPVistax64Exe0\", \"text\": \"gone.msu is "
+                         "not on the medium\"}\r\n  ],\r\n  \"errors\": 2, \"warnings\": 3\r\n}\r\n") })
+        EXPECT_TRUE(Has(run.out, line)) << line << "\nin\n" << run.out;
+}
+
 // The text report keeps the ANSI code page's bytes; JSON is UTF-8.
 TEST(MediaCheckProgram, WithoutAFolderItChecksItsOwn)
 {
