@@ -16,7 +16,7 @@
 typedef std::vector<std::string> Lines;
 
 struct MediumCase {
-    const char *name;
+    std::string name;
     std::string settings;          // Setting.ini; none when empty
     Lines programs;                // stand-in programs, relative to the medium
     Lines packages;                // hotfix packages: the installer stand-in shows a notice
@@ -84,6 +84,8 @@ static const std::vector<MediumCase> media = {
                  "AnotherAPXPx86Exe1=a.exe\r\nAnotherAPVistax64Exe0=gone.msu\r\nAnotherAPVistax64Exe1=a.exe\r\n",
       { "XP_x86\\SetupDrv.exe", "Vista_x64\\SetupDrv.exe", "a.exe" }, {} },
     { "no const section", "[Other]\r\nSetupXPx86Path=nowhere\r\n", WithDriverSetups({}), {} },
+    // Setup.exe's own path fits, its Setting.ini's does not; no program of it can exist.
+    { std::string(222, 'f'), "[Const]\r\nSetupXPx86Path=elsewhere\r\n", {}, {} },
 };
 
 struct PosedClass {
@@ -129,7 +131,7 @@ protected:
 TEST_F(Agreement, TheCheckerForeseesWhatSetupDoesOnEveryClass)
 {
     for (const MediumCase &m : media) {
-        Medium medium("agree " + std::string(m.name));
+        Medium medium("agree " + m.name);
         medium.AddLauncher();
         for (const std::string &program : m.programs)
             medium.AddStub(program);
@@ -143,7 +145,7 @@ TEST_F(Agreement, TheCheckerForeseesWhatSetupDoesOnEveryClass)
 
         for (int c = 0; c < CLASS_COUNT; ++c) {
             const ClassPlan &plan = report.classes[c];
-            std::string where = std::string(m.name) + ", " + ClassTitle(plan);
+            std::string where = m.name + ", " + ClassTitle(plan);
             DeleteFileA(medium.RecordPath().c_str());
             for (const std::string &package : m.packages)
                 DeleteFileA((medium.Path(package) + ".record").c_str());

@@ -45,6 +45,7 @@ struct ProblemCase {
     std::string settings;     // replaces the clean Setting.ini; empty leaves none
     const char *removed;      // a file of the clean medium taken away, or NULL
     Lines problems;
+    const char *firstText = NULL;   // the first problem's whole text, where it matters
 };
 
 class MediumProblems : public ::testing::TestWithParam<ProblemCase> {};
@@ -57,6 +58,9 @@ TEST_P(MediumProblems, EachMediumShowsItsOwnProblem)
     if (c.removed)
         DeleteFileA(medium.Path(c.removed).c_str());
     EXPECT_EQ(c.problems, Problems(medium));
+    if (c.firstText && mediumReport.problemCount > 0) {
+        EXPECT_STREQ(c.firstText, mediumReport.problems[0].text);
+    }
     int errors = 0, warnings = 0;
     for (const std::string &problem : c.problems)
         (problem.compare(0, 6, "error ") == 0 ? errors : warnings)++;
@@ -70,21 +74,38 @@ static std::string With(const std::string &lines)
 
 INSTANTIATE_TEST_SUITE_P(Media, MediumProblems, ::testing::Values(
     ProblemCase{ "clean", cleanSettings, NULL, {} },
-    ProblemCase{ "no const", "[Other]\r\nCheckFinishInstall=1\r\n", NULL, { "error Setting.ini" } },
-    ProblemCase{ "no setting file", "", NULL, { "warning Setting.ini" } },
-    ProblemCase{ "no launcher", cleanSettings, "Setup.exe", { "error Setup.exe" } },
+    ProblemCase{ "no const", "[Other]\r\nCheckFinishInstall=1\r\n", NULL, { "error Setting.ini" },
+                 "has no [Const] section, so every key takes its default" },
+    ProblemCase{ "no setting file", "", NULL, { "warning Setting.ini" },
+                 "not on the medium, so every key takes its default" },
+    ProblemCase{ "no launcher", cleanSettings, "Setup.exe", { "error Setup.exe" }, "not in the medium folder" },
     ProblemCase{ "driver setup missing", cleanSettings, "Vista_x64\\SetupDrv.exe",
-                 { "error SetupVistax64Path, SetupVistax64Exe" } },
+                 { "error SetupVistax64Path, SetupVistax64Exe" },
+                 "the driver setup for Vista 64-bit, Vista_x64\\SetupDrv.exe, is not on the medium" },
     ProblemCase{ "moved driver setup", With("SetupXPx64Path=drivers\r\n"), NULL,
                  { "error SetupXPx64Path, SetupXPx64Exe" } },
-    ProblemCase{ "program missing", cleanSettings, "tools\\a.exe", { "error AnotherAPXPx86Exe0" } },
+    ProblemCase{ "program missing", cleanSettings, "tools\\a.exe", { "error AnotherAPXPx86Exe0" },
+                 "tools\\a.exe is not on the medium" },
     ProblemCase{ "package missing", cleanSettings, "fix.msu", { "error AnotherAPXPx86Exe1" } },
     // The parameter fits beside a short entry, not beside a long one.
     ProblemCase{ "too long", With("LaunchAnotherAPParam=" + std::string(255, 'p') + "\r\n"
                                   "AnotherAPXPx64Exe0=" + std::string(255, 'n') + "\r\n"),
-                 NULL, { "error AnotherAPXPx64Exe0" } },
-    ProblemCase{ "count above five", "[Const]\r\nAnotherAPNum=6\r\n", NULL, { "warning AnotherAPNum" } },
-    ProblemCase{ "count negative", "[Const]\r\nAnotherAPNum=-1\r\n", NULL, { "warning AnotherAPNum" } },
+                 NULL, { "error AnotherAPXPx64Exe0" },
+                 "the command line for XP 64-bit is longer than the 511 characters Setup.exe takes, so it "
+                 "is not started" },
+    ProblemCase{ "driver too long", With("SetupXPx86Path=" + std::string(255, 'd') + "\r\nSetupXPx86Exe="
+                                         + std::string(255, 'e') + "\r\n"),
+                 NULL, { "error SetupXPx86Path, SetupXPx86Exe" },
+                 "the driver setup's command line for XP 32-bit is longer than the 511 characters Setup.exe "
+                 "takes, so it is not run" },
+    // One-letter values are values, not empty ones.
+    ProblemCase{ "one letter values", With("SetupXPx86Path=X\r\nAnotherAPXPx64Exe0=x\r\n"
+                                           "AnotherAPXPx64Exe1=tools\\a.exe\r\n"),
+                 NULL, { "error SetupXPx86Path, SetupXPx86Exe", "error AnotherAPXPx64Exe0" } },
+    ProblemCase{ "count above five", "[Const]\r\nAnotherAPNum=6\r\n", NULL, { "warning AnotherAPNum" },
+                 "6 is above 5; Setup.exe reads entries 0 to 4 only" },
+    ProblemCase{ "count negative", "[Const]\r\nAnotherAPNum=-1\r\n", NULL, { "warning AnotherAPNum" },
+                 "-1 is negative; Setup.exe reads no entry" },
     ProblemCase{ "not a number", "[Const]\r\nEnableTimer=2x\r\nWaitTimer=\r\nEnableAudioClass= +1 \r\n",
                  NULL, { "warning EnableTimer", "warning WaitTimer" } },
     ProblemCase{ "misspelt key", With("AnotherAPNun=2\r\nanotherAPnum=2\r\n"), NULL,
@@ -93,13 +114,18 @@ INSTANTIATE_TEST_SUITE_P(Media, MediumProblems, ::testing::Values(
                  { "warning AnotherAPXPx86Exe2" } },
     ProblemCase{ "package in capitals", "[Const]\r\nCheckFinishInstall=1\r\nAnotherAPNum=1\r\n"
                                         "AnotherAPVistax86Exe0=fix.MSU\r\n",
-                 NULL, { "warning AnotherAPVistax86Exe0" } },
+                 NULL, { "warning AnotherAPVistax86Exe0" },
+                 "fix.MSU is started as a program and waited for, not handed to the shell: only \".msu\" in "
+                 "small letters makes a package" },
     ProblemCase{ "gap", "[Const]\r\nCheckFinishInstall=1\r\nAnotherAPNum=3\r\nAnotherAPXPx64Exe0=\r\n"
                         "AnotherAPXPx64Exe2=tools\\a.exe\r\n",
                  NULL, { "warning AnotherAPXPx64Exe0", "warning AnotherAPXPx64Exe1" } },
-    ProblemCase{ "negative wait", "[Const]\r\nWaitTimer=-5\r\n", NULL, { "warning WaitTimer" } },
+    ProblemCase{ "negative wait", "[Const]\r\nWaitTimer=-5\r\n", NULL, { "warning WaitTimer" },
+                 "-5 is negative; Setup.exe ticks as soon as the system allows (0 ms)" },
     ProblemCase{ "entries never run", "[Const]\r\nAnotherAPNum=1\r\nAnotherAPXPx86Exe0=tools\\a.exe\r\n",
-                 NULL, { "warning CheckFinishInstall" } }),
+                 NULL, { "warning CheckFinishInstall" },
+                 "0, so Setup.exe runs none of the further programs named; 1 runs them once the driver "
+                 "setup reports FinishInstall = 1" }),
     [](const ::testing::TestParamInfo<ProblemCase> &info) {
         std::string name = info.param.name;
         for (char &c : name)
@@ -107,6 +133,23 @@ INSTANTIATE_TEST_SUITE_P(Media, MediumProblems, ::testing::Values(
                 c = '_';
         return name;
     });
+
+// A folder whose Setting.ini path is too long for Setup.exe, though Setup.exe's own is not.
+TEST(MediumProblemTexts, ALongFolderLeavesSettingIniUnread)
+{
+    Medium medium("check " + std::string(222, 'f'));
+    medium.WriteFile("Setup.exe", "");
+    medium.WriteSettings(cleanSettings);
+    ASSERT_EQ((Lines{ "error Setting.ini", "error SetupXPx86Path, SetupXPx86Exe", "error SetupXPx64Path, SetupXPx64Exe",
+                      "error SetupVistax86Path, SetupVistax86Exe", "error SetupVistax64Path, SetupVistax64Exe" }),
+              Problems(medium));
+    EXPECT_STREQ("its path is longer than the 255 characters Setup.exe takes, so Setup.exe reads none of it "
+                 "and says so", mediumReport.problems[0].text);
+    EXPECT_EQ(SETTING_FILE_TOO_LONG, mediumReport.settingFileState);
+    // The defaults: no further program, and the exit code tells of the unread file.
+    EXPECT_EQ(0, mediumReport.classes[0].furtherCount);
+    EXPECT_EQ(4 | 2, mediumReport.classes[0].exitCode);
+}
 
 TEST(MediumProblemTexts, NameTheNearestKeyAndWhatSetupReads)
 {
