@@ -104,6 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Media, MediumProblems, ::testing::Values(
                  NULL, { "error SetupXPx86Path, SetupXPx86Exe", "error AnotherAPXPx64Exe0" } },
     ProblemCase{ "count above five", "[Const]\r\nAnotherAPNum=6\r\n", NULL, { "warning AnotherAPNum" },
                  "6 is above 5; Setup.exe reads entries 0 to 4 only" },
+    ProblemCase{ "count of five", "[Const]\r\nAnotherAPNum=5\r\n", NULL, {} },
     ProblemCase{ "count negative", "[Const]\r\nAnotherAPNum=-1\r\n", NULL, { "warning AnotherAPNum" },
                  "-1 is negative; Setup.exe reads no entry" },
     ProblemCase{ "not a number", "[Const]\r\nEnableTimer=2x\r\nWaitTimer=\r\nEnableAudioClass= +1 \r\n",
@@ -221,7 +222,7 @@ TEST(MediaCheckProgram, ExitCodeSaysCleanWarningsOrErrors)
     std::string program = TestProgramFolder() + "mediacheck.exe";
     Medium clean("check clean"), warned("check warned"), broken("check broken");
     MakeCleanMedium(clean);
-    MakeCleanMedium(warned, "[Const]\r\nWaitTimer=-1\r\n");
+    MakeCleanMedium(warned, "");
     MakeCleanMedium(broken);
     DeleteFileA(broken.Path("XP_x64\\SetupDrv.exe").c_str());
 
@@ -232,7 +233,9 @@ TEST(MediaCheckProgram, ExitCodeSaysCleanWarningsOrErrors)
     EXPECT_TRUE(Has(run.out, "clicks it through, every 100 ms")) << run.out;
     EXPECT_TRUE(Has(run.out, "0 errors, 0 warnings")) << run.out;
 
-    EXPECT_EQ(1u, RunMediaCheck(program, "\"" + warned.Folder() + "\"").exitCode);
+    run = RunMediaCheck(program, "\"" + warned.Folder() + "\"");
+    EXPECT_EQ(1u, run.exitCode);
+    EXPECT_TRUE(Has(run.out, "\r\nSetting.ini not on the medium: every key at its default\r\n")) << run.out;
 
     // A trailing backslash is the same folder.
     run = RunMediaCheck(program, "--json \"" + broken.Folder() + "\\\\\"");
