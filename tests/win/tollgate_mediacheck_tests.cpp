@@ -159,8 +159,7 @@ TEST(MediumProblemTexts, NameTheNearestKeyAndWhatSetupReads)
     ASSERT_EQ((Lines{ "warning AnotherAPNun", "warning EnableTimer" }), Problems(medium));
     EXPECT_NE(std::string::npos, std::string(mediumReport.problems[0].text).find("did you mean AnotherAPNum?"))
         << mediumReport.problems[0].text;
-    EXPECT_NE(std::string::npos, std::string(mediumReport.problems[1].text).find("reads it as 2"))
-        << mediumReport.problems[1].text;
+    EXPECT_STREQ("\"2x\" is not a number; Setup.exe reads it as 2", mediumReport.problems[1].text);
 }
 
 // What mediacheck.exe wrote to its standard output, and its exit code.
@@ -256,6 +255,7 @@ static const char reportSettings[] = "[Const]\r\nSetupXPx64Path=\r\nSetupVistax8
                                      "WaitTimer=250\r\nWaitTimmer=1\r\nAnotherAPNum=3\r\n"
                                      "AnotherAPXPx86Exe0=tools\\a.exe\r\nAnotherAPXPx86Exe2=fix.msu\r\n"
                                      "AnotherAPXPx86Exe3=tools\\a.exe\r\nAnotherAPVistax64Exe0=gone.msu\r\n"
+                                     "AnotherAPVistax64Exe1=gone.exe\r\n"
                                      "LaunchAnotherAPParam=/q\r\n";
 
 static const char expectedText[] =
@@ -296,6 +296,8 @@ static const char expectedText[] =
     "  further 0        package, shell \"open\" C:\\tollgate-media\\check report\\gone.msu with parameters \"/q\", "
     "not waited for (AnotherAPVistax64Exe0)\r\n"
     "                   (not on the medium: the shell refuses it)\r\n"
+    "  further 1        program \"C:\\tollgate-media\\check report\\gone.exe\" /q, waited for (AnotherAPVistax64Exe1)\r\n"
+    "                   (not on the medium: \"CreateProcess failed.\")\r\n"
     "  then             Setup.exe ends at once\r\n"
     "  exit code        2 (when every program starts and completion is reported)\r\n"
     "\r\n"
@@ -305,7 +307,8 @@ static const char expectedText[] =
     "error    SetupVistax86Path, SetupVistax86Exe: the driver setup for Vista 32-bit, Vista_x86\\Gone.exe, "
     "is not on the medium\r\n"
     "error    AnotherAPVistax64Exe0: gone.msu is not on the medium\r\n"
-    "2 errors, 3 warnings\r\n";
+    "error    AnotherAPVistax64Exe1: gone.exe is not on the medium\r\n"
+    "3 errors, 3 warnings\r\n";
 
 TEST(MediaCheckProgram, TheWholeReportAsTextAndJson)
 {
@@ -335,12 +338,16 @@ TEST(MediaCheckProgram, TheWholeReportAsTextAndJson)
              std::string("    {\"class\": \"vista32\", \"title\": \"Vista 32-bit\", \"driverSetup\": {\"fits\": true, \"found\": false, "),
              "\"deviceByte\": {\"checked\": true, \"from\": 208, \"to\": 80}, \"gatedByFinishInstall\": true, "
              "\"further\": [{\"index\": 0, \"key\": \"AnotherAPVistax64Exe0\", \"entry\": \"gone.msu\", \"kind\": "
-             "\"package\", \"fits\": true, \"found\": false, \"file\": \"" + m + "\\\\gone.msu\"}], "
+             "\"package\", \"fits\": true, \"found\": false, \"file\": \"" + m + "\\\\gone.msu\"}, {\"index\": 1, "
+             "\"key\": \"AnotherAPVistax64Exe1\", \"entry\": \"gone.exe\", \"kind\": \"program\", \"fits\": true, "
+             "\"found\": false, \"commandLine\": \"\\\"" + m + "\\\\gone.exe\\\" /q\", \"file\": \"" + m + "\\\\gone.exe\"}], "
              "\"waitsForInstaller\": false, \"tickMs\": 250, \"exitCode\": 2}\r\n  ],\r\n",
              std::string("    {\"severity\": \"warning\", \"subject\": \"WaitTimmer\", \"text\": \"Setup.exe reads no such "
                          "key; did you mean WaitTimer?\"},\r\n"),
              std::string("    {\"severity\": \"error\", \"subject\": \"AnotherAPVistax64Exe0\", \"text\": \"gone.msu is "
-                         "not on the medium\"}\r\n  ],\r\n  \"errors\": 2, \"warnings\": 3\r\n}\r\n") })
+                         "not on the medium\"},\r\n"),
+             std::string("    {\"severity\": \"error\", \"subject\": \"AnotherAPVistax64Exe1\", \"text\": \"gone.exe is "
+                         "not on the medium\"}\r\n  ],\r\n  \"errors\": 3, \"warnings\": 3\r\n}\r\n") })
         EXPECT_TRUE(Has(run.out, line)) << line << "\nin\n" << run.out;
 }
 
