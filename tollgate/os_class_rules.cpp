@@ -3,6 +3,8 @@
 
 #include <string.h>
 
+#include "text_case.h"
+
 enum { PLATFORM_NT = 2 };
 
 int IsVistaVersion(unsigned long platformId, unsigned long majorVersion)
@@ -10,23 +12,12 @@ int IsVistaVersion(unsigned long platformId, unsigned long majorVersion)
     return platformId == PLATFORM_NT && majorVersion == 6;
 }
 
-static char Lower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? (char)(c - 'A' + 'a') : c;
-}
-
 int NamesX86Folder(const char *programFilesX86)
 {
     if (!programFilesX86)
         return 0;
     const char *open = strrchr(programFilesX86, '(');
-    if (!open)
-        return 0;
-    const char *wanted = "(x86)";
-    for (; *open && *wanted; ++open, ++wanted)
-        if (Lower(*open) != *wanted)
-            return 0;
-    return *open == '\0' && *wanted == '\0';
+    return open && SameIgnoringCase(open, "(x86)");
 }
 
 LauncherClass LauncherClassOf(int isVista, int isX64)

@@ -100,12 +100,6 @@ static const PosedClass posed[CLASS_COUNT] = { { "winxp", false }, { "winxp64", 
 static const char nativeKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 static const char wowKey[] = "SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion";
 
-static std::string Relative(const Medium &medium, const std::string &path)
-{
-    std::string prefix = medium.Folder() + "\\";
-    return path.compare(0, prefix.size(), prefix) == 0 ? path.substr(prefix.size()) : path;
-}
-
 class Agreement : public ::testing::Test {
 protected:
     void SetUp() override
@@ -158,14 +152,14 @@ TEST_F(Agreement, TheCheckerForeseesWhatSetupDoesOnEveryClass)
             // Programs one after the other, each to its end; packages to the installer.
             Lines programs, packages, clickedThrough;
             if (plan.runsDriverSetup && plan.driverFits && plan.driverFound) {
-                std::string exe = Relative(medium, plan.driverProgram);
+                std::string exe = RelativeTo(medium.Folder(), plan.driverProgram);
                 programs = { "start " + exe, "end " + exe };
             }
             for (int i = 0; i < plan.furtherCount; ++i) {
                 const FurtherPlan &f = plan.further[i];
                 if (!f.fits || !f.found)
                     continue;
-                std::string exe = Relative(medium, f.file);
+                std::string exe = RelativeTo(medium.Folder(), f.file);
                 if (f.isPackage) {
                     packages.push_back(exe);
                 } else {

@@ -13,6 +13,7 @@ add_executable(tollgate_unit_tests ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_rules_te
   ${TOLLGATE_DIR}/audio_class_rule.cpp
   ${TOLLGATE_DIR}/dialog_rules.cpp
   ${TOLLGATE_DIR}/wait_outcome.cpp
+  ${TOLLGATE_DIR}/text_case.cpp
   ${TOLLGATE_DIR}/mediacheck/nearest_key.cpp)
 house_target(tollgate_unit_tests)
 target_include_directories(tollgate_unit_tests PRIVATE ${TOLLGATE_DIR} ${TOLLGATE_DIR}/mediacheck)

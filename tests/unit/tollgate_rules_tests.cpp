@@ -12,6 +12,7 @@
 #include "launcher_paths.h"
 #include "msu_file.h"
 #include "nearest_key.h"
+#include "text_case.h"
 #include "os_class_rules.h"
 
 TEST(IniNumber, ConvertsAsAtoiDoes)
@@ -203,9 +204,9 @@ TEST(AudioClass, RewritesOnlyTheOtherClassesValue)
 
 TEST(SettingKeys, MatchWithoutLetterCaseAndCountEdits)
 {
-    EXPECT_TRUE(SameKey("anotherapnum", "AnotherAPNum"));
-    EXPECT_FALSE(SameKey("AnotherAPNum0", "AnotherAPNum"));
-    EXPECT_FALSE(SameKey("AnotherAPNu", "AnotherAPNum"));
+    EXPECT_TRUE(SameIgnoringCase("anotherapnum", "AnotherAPNum"));
+    EXPECT_FALSE(SameIgnoringCase("AnotherAPNum0", "AnotherAPNum"));
+    EXPECT_FALSE(SameIgnoringCase("AnotherAPNu", "AnotherAPNum"));
     static const struct { const char *a, *b; size_t distance; } cases[] = {
         { "AnotherAPNum", "anotherapnum", 0 },
         { "AnotherAPNun", "AnotherAPNum", 1 },

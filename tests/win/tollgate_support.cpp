@@ -147,15 +147,18 @@ std::vector<StubEvent> ReadStubRecord(const std::string &path)
     return events;
 }
 
+std::string RelativeTo(const std::string &folder, const std::string &path)
+{
+    if (path.compare(0, folder.size() + 1, folder + "\\") == 0)
+        return path.substr(folder.size() + 1);
+    return path;
+}
+
 std::vector<std::string> StubTimeline(const std::string &path, const std::string &folder)
 {
     std::vector<std::string> timeline;
-    for (const StubEvent &event : ReadStubRecord(path)) {
-        std::string exe = event.exe;
-        if (exe.compare(0, folder.size() + 1, folder + "\\") == 0)
-            exe = exe.substr(folder.size() + 1);
-        timeline.push_back((event.start ? "start " : "end ") + exe);
-    }
+    for (const StubEvent &event : ReadStubRecord(path))
+        timeline.push_back((event.start ? "start " : "end ") + RelativeTo(folder, event.exe));
     return timeline;
 }
 

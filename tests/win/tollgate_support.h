@@ -41,6 +41,8 @@ struct StubEvent {
     std::string exe, cwd, cmd;
 };
 std::vector<StubEvent> ReadStubRecord(const std::string &path);
+// The path relative to folder when it lies inside it, else the path as it is.
+std::string RelativeTo(const std::string &folder, const std::string &path);
 // "start <exe>" and "end <exe>" in record order, exe relative to folder when inside it.
 std::vector<std::string> StubTimeline(const std::string &path, const std::string &folder);
 

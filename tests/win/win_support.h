@@ -8,27 +8,8 @@
 
 #include "stick_state.h"
 
-// Pumps this thread's messages until the condition holds or the deadline passes.
-template <typename Condition>
-bool WaitFor(Condition condition, DWORD timeoutMs)
-{
-    DWORD start = GetTickCount();
-    for (;;) {
-        if (condition())
-            return true;
-        if (GetTickCount() - start >= timeoutMs)
-            return condition();
-        MSG message;
-        while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
-    }
-}
-
-// WaitFor that also hands the identifier of every WM_TIMER of the window to onTimer as the
-// system delivers it.
+// Pumps this thread's messages until the condition holds or the deadline passes, handing
+// the identifier of every WM_TIMER of the window to onTimer as the system delivers it.
 template <typename Condition, typename OnTimer>
 bool WaitForWindowTimers(HWND window, Condition condition, DWORD timeoutMs, OnTimer onTimer)
 {
@@ -47,6 +28,17 @@ bool WaitForWindowTimers(HWND window, Condition condition, DWORD timeoutMs, OnTi
         }
         MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
     }
+}
+
+struct IgnoreTimers {
+    void operator()(WPARAM) const {}
+};
+
+// The same without watching timers.
+template <typename Condition>
+bool WaitFor(Condition condition, DWORD timeoutMs)
+{
+    return WaitForWindowTimers(NULL, condition, timeoutMs, IgnoreTimers());
 }
 
 // Pumps messages for a fixed time; only where the absence of an event is the point.

@@ -3,18 +3,7 @@
 
 #include <string.h>
 
-static char Fold(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? (char)(c - 'A' + 'a') : c;
-}
-
-int SameKey(const char *a, const char *b)
-{
-    for (; *a && *b; ++a, ++b)
-        if (Fold(*a) != Fold(*b))
-            return 0;
-    return *a == *b;
-}
+#include "text_case.h"
 
 size_t KeyDistance(const char *a, const char *b)
 {
@@ -31,7 +20,7 @@ size_t KeyDistance(const char *a, const char *b)
         row[0] = i;
         for (size_t j = 1; j <= n; ++j) {
             size_t above = row[j];
-            size_t replace = diagonal + (Fold(a[i - 1]) != Fold(b[j - 1]));
+            size_t replace = diagonal + (FoldCase(a[i - 1]) != FoldCase(b[j - 1]));
             size_t best = above + 1 < row[j - 1] + 1 ? above + 1 : row[j - 1] + 1;
             row[j] = replace < best ? replace : best;
             diagonal = above;

@@ -4,8 +4,6 @@
 
 #include <stddef.h>
 
-// Letter case ignored, as profile files match keys.
-int SameKey(const char *a, const char *b);
 // Edits (insert, delete, replace one character) between two keys, letter case ignored.
 size_t KeyDistance(const char *a, const char *b);
 

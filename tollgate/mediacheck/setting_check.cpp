@@ -10,6 +10,7 @@
 #include "medium_report.h"
 #include "msu_file.h"
 #include "nearest_key.h"
+#include "text_case.h"
 
 enum { LIST_SIZE = 65536 };
 
@@ -20,7 +21,7 @@ int HasConstSection(const char *settingFile)
 {
     DWORD length = GetPrivateProfileSectionNamesA(listBuffer, LIST_SIZE, settingFile);
     for (const char *name = listBuffer; name < listBuffer + length && *name; name += strlen(name) + 1)
-        if (SameKey(name, constSection))
+        if (SameIgnoringCase(name, constSection))
             return 1;
     return 0;
 }
@@ -41,7 +42,7 @@ static void MatchKey(const SettingKey *key, void *context)
     KeyMatch *m = (KeyMatch *)context;
     if (m->matched)
         return;
-    if (SameKey(m->written, key->name)) {
+    if (SameIgnoringCase(m->written, key->name)) {
         m->matched = 1;
         m->entry = key->entry;
         m->kind = key->kind;
@@ -89,7 +90,7 @@ void CheckSettingKeys(const char *settingFile)
 static int LooksLikePackage(const char *entry)
 {
     const char *dot = strrchr(entry, '.');
-    return dot && SameKey(dot, ".msu");
+    return dot && SameIgnoringCase(dot, ".msu");
 }
 
 static void CheckEntries(LauncherClass osClass, int count)
