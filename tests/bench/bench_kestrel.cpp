@@ -196,35 +196,6 @@ static BOOL WINAPI TimedSetCursorPos(int x, int y)
     return done;
 }
 
-// Points this program's import entry for dll!function at a wrapper; returns the real function.
-static void *RedirectImport(const char *dll, const char *function, void *wrapper)
-{
-    BYTE *base = (BYTE *)GetModuleHandleA(NULL);
-    IMAGE_NT_HEADERS *headers = (IMAGE_NT_HEADERS *)(base + ((IMAGE_DOS_HEADER *)base)->e_lfanew);
-    IMAGE_DATA_DIRECTORY imports = headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    for (IMAGE_IMPORT_DESCRIPTOR *module = (IMAGE_IMPORT_DESCRIPTOR *)(base + imports.VirtualAddress);
-         module->Name; ++module) {
-        if (lstrcmpiA((const char *)(base + module->Name), dll) != 0)
-            continue;
-        IMAGE_THUNK_DATA *names = (IMAGE_THUNK_DATA *)(base + module->OriginalFirstThunk);
-        IMAGE_THUNK_DATA *slots = (IMAGE_THUNK_DATA *)(base + module->FirstThunk);
-        for (; names->u1.AddressOfData; ++names, ++slots) {
-            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal))
-                continue;
-            IMAGE_IMPORT_BY_NAME *name = (IMAGE_IMPORT_BY_NAME *)(base + names->u1.AddressOfData);
-            if (strcmp((const char *)name->Name, function) != 0)
-                continue;
-            DWORD protection;
-            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &protection);
-            void *real = (void *)slots->u1.Function;
-            slots->u1.Function = (ULONG_PTR)wrapper;
-            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, protection, &protection);
-            return real;
-        }
-    }
-    return NULL;
-}
-
 template <typename Function>
 static bool Redirect(const char *dll, const char *function, Function wrapper, Function *real)
 {

@@ -87,6 +87,23 @@ static LRESULT CALLBACK RecordTrayCallbacks(HWND window, UINT message, WPARAM wP
     return CallWindowProcA(programProcedure, window, message, wParam, lParam);
 }
 
+// What the shell was handed, seen at the program's call: the notice and the record's size field.
+// Wine's shell takes any size as the first layout, so the size is only visible here.
+struct ShellNotice {
+    DWORD message;
+    DWORD size;
+    UINT id;
+};
+static std::vector<ShellNotice> shellNotices;
+static BOOL(WINAPI *realShellNotifyIcon)(DWORD, PNOTIFYICONDATAA);
+static BOOL WINAPI RecordShellNotice(DWORD message, PNOTIFYICONDATAA data)
+{
+    shellNotices.push_back({ message, data->cbSize, data->uID });
+    return realShellNotifyIcon(message, data);
+}
+// The Windows 95 record, which every Windows takes: it ends with the 64-byte tip.
+static const DWORD firstLayoutSize = sizeof(void *) == 8 ? 104 : 88;
+
 static const char settingsKey[] = "SOFTWARE\\Corvel\\Lintel Twin Utilities";
 
 class Tray : public ::testing::Test {
@@ -110,6 +127,11 @@ protected:
         shownMenuItems.clear();
         warningsShown = 0;
         trayCallbacks.clear();
+        shellNotices.clear();
+        if (!realShellNotifyIcon)
+            realShellNotifyIcon = (BOOL(WINAPI *)(DWORD, PNOTIFYICONDATAA))RedirectImport(
+                "shell32.dll", "Shell_NotifyIconA", (void *)RecordShellNotice);
+        ASSERT_TRUE(realShellNotifyIcon != NULL);
         ASSERT_TRUE(EnsureMainWindowClass());
     }
     void TearDown() override
@@ -149,6 +171,10 @@ TEST_F(Tray, ShellNotifiesWith1001AndShowsTheTip)
     EXPECT_EQ(10u, trayCallbacks[0].wParam);
     EXPECT_EQ(0x200, trayCallbacks[0].lParam);
     EXPECT_EQ("Remote Control", ShownTrayTip(TrayIconWindow()));
+    ASSERT_LE(1u, shellNotices.size());
+    EXPECT_EQ((DWORD)NIM_ADD, shellNotices[0].message);
+    EXPECT_EQ(firstLayoutSize, shellNotices[0].size);
+    EXPECT_EQ(10u, shellNotices[0].id);
 }
 
 TEST_F(Tray, MouseOverTheIconPutsTheTipBack)
@@ -194,6 +220,11 @@ TEST_F(Tray, ExitTakesTheIconAlongAndQuits)
     EXPECT_TRUE(PeekMessageA(&message, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_TRUE(IsWindow(mainWindow));
     EXPECT_EQ(0, TrayIconCount()) << "gone while the window still exists";
+    ASSERT_LE(2u, shellNotices.size());
+    const ShellNotice &removal = shellNotices.back();
+    EXPECT_EQ((DWORD)NIM_DELETE, removal.message);
+    EXPECT_EQ(firstLayoutSize, removal.size);
+    EXPECT_EQ(10u, removal.id);
 }
 
 TEST_F(Tray, RemoteOffEndsWithNoIconAndNoTimer)

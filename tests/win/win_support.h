@@ -104,4 +104,8 @@ int StartMouseRecorder(void);
 std::vector<UINT> RecordedMouseButtons(void);
 void StopMouseRecorder(void);
 
+// Points this program's import entry for dll!function at a wrapper, so that a test sees the
+// arguments a system call got; returns the real function, or NULL when nothing imports it.
+void *RedirectImport(const char *dll, const char *function, void *wrapper);
+
 #endif
