@@ -124,6 +124,47 @@ TEST_F(Profiles, InstallPathFitsInOneHundredTwentySevenCharacters)
     EXPECT_EQ(0, tvApps[APP_TOTALMEDIA].installed);
 }
 
+// Where each application leaves its folder, and the program then started from it.
+TEST_F(Profiles, EachApplicationIsFoundUnderItsOwnKeyAndValue)
+{
+    static const char *const vendorKeys[] = { "SOFTWARE\\CyberLink", "Software\\InterVideo", "Software\\Honestech",
+                                              "Software\\VUzeva Multimedia" };
+    for (const char *vendor : vendorKeys)
+        DeleteKeyTree(vendor);
+    SetString("SOFTWARE\\CyberLink\\PowerCinema", "InstallPath", "C:\\pc");
+    SetString("Software\\InterVideo\\WinDVR", "PATH", "C:\\dvr");
+    SetString("Software\\Honestech\\HT IC-TV", "AppPath", "C:\\ictv");
+    SetString("SOFTWARE\\ArcSoft\\TotalMedia", "AppPath", "C:\\tm");
+    SetString("Software\\Honestech\\TV Plus\\DTVR", "AppPath", "C:\\deverororu");
+    SetString("Software\\Honestech\\TV Plus\\TVR", "AppPath", "C:\\xpert");
+    SetString("SOFTWARE\\Honestech\\DVB Plus\\DTVR", "AppPath", "C:\\rarararuri");
+    SetString("Software\\VUzeva Multimedia\\TV Center\\DTVR", "AppPath", "C:\\zoruv");
+    BuildProfiles();
+    struct Expected {
+        const char *folder;
+        const char *exe;
+    };
+    // Media Center reads PowerCinema's value; its detection decides later whether it counts.
+    static const Expected expected[TV_APP_COUNT + 1] = {
+        { "", "" }, { "C:\\pc", "PowerCinema.exe" }, { "C:\\dvr", "WINDVR.EXE" }, { "C:\\ictv", "HT IC-TV.exe" },
+        { "C:\\pc", "EHSHELL.exe" }, { "C:\\tm", "TotalMedia.exe" }, { "C:\\deverororu", "MainPanel.exe" },
+        { "C:\\xpert", "honestechTV.EXE" }, { "C:\\rarararuri", "DTVR.EXE" }, { "C:\\zoruv", "MainCenter.exe" },
+    };
+    for (int i = 1; i <= TV_APP_COUNT; ++i) {
+        EXPECT_EQ(1, tvApps[i].installed) << i;
+        EXPECT_STREQ(expected[i].folder, tvApps[i].installDir) << i;
+        EXPECT_STREQ(expected[i].exe, tvApps[i].exeName) << i;
+    }
+    for (const char *vendor : vendorKeys)
+        DeleteKeyTree(vendor);
+    DeleteKeyTree("SOFTWARE\\ArcSoft");
+    BuildProfiles();
+    for (int i = 1; i <= TV_APP_COUNT; ++i)
+        EXPECT_EQ(0, tvApps[i].installed) << i;
+    // No application, no window to look for, whatever the desktop holds.
+    EXPECT_EQ(NULL, FindWindowByClassPrefix(0));
+}
+
 TEST_F(Profiles, LaunchStartsTheFolderValueAsItStandsWithRemote)
 {
     std::string folder = InstallTotalMedia("\\");
