@@ -261,7 +261,7 @@ TEST_F(Profiles, PowerClosesARunningApplicationWithAltF4)
         if (line == "close alt-f4")
             break;
     }
-    EXPECT_EQ((std::vector<std::string>{ "key 18 down ext=1 injected=1", "key 115 down ext=1 injected=1",
+    EXPECT_EQ((std::vector<std::string>{ "key 18 down ext=1 injected=1 scan=0", "key 115 down ext=1 injected=1 scan=0",
                                          "close alt-f4" }),
               keys);
     EXPECT_EQ(0, tvApps[APP_TOTALMEDIA].active);
@@ -460,4 +460,11 @@ TEST_F(SkinProbe, TheLastMatchingEntryDecides)
     Entry("ZZZ probe", "ZoruvUviro Zuvava", true);
     ProbeZoruvUviro();
     EXPECT_EQ(0, zoruvSkinFlag) << "another display name";
+    Entry("ZZZ probe", "DeverOroruCenter", true);
+    ProbeZoruvUviro();
+    ASSERT_EQ(1, zoruvSkinFlag);
+    Entry("AAA probe", "Another Center", true);
+    Entry("ZZZ probe", "Another Center", true);
+    ProbeZoruvUviro();
+    EXPECT_EQ(0, zoruvSkinFlag) << "no entry at all: an earlier probe's flag does not stay";
 }
