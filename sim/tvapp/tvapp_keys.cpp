@@ -43,9 +43,9 @@ static LRESULT CALLBACK KeyHookProc(int code, WPARAM wParam, LPARAM lParam)
         return CallNextHookEx(keyHook, code, wParam, lParam);
     const KBDLLHOOKSTRUCT *key = (const KBDLLHOOKSTRUCT *)lParam;
     int up = (key->flags & LLKHF_UP) != 0;
-    RecordLine("key %lu %s ext=%d injected=%d scan=%lu", (unsigned long)key->vkCode, up ? "up" : "down",
+    RecordLine("key %lu %s ext=%d injected=%d scan=%lu extra=%llu", (unsigned long)key->vkCode, up ? "up" : "down",
                (key->flags & LLKHF_EXTENDED) ? 1 : 0, (key->flags & LLKHF_INJECTED) ? 1 : 0,
-               (unsigned long)key->scanCode);
+               (unsigned long)key->scanCode, (unsigned long long)key->dwExtraInfo);
     if (IsAlt(key->vkCode))
         altHeld = !up;
     // The keys never reach the window, so the hook plays the system's Alt+F4.

@@ -23,7 +23,7 @@ static VOID WINAPI RecordPause(DWORD milliseconds)
 
 static std::string KeyLine(int vk, bool down)
 {
-    return "key " + std::to_string(vk) + (down ? " down" : " up") + " ext=1 injected=1 scan=0";
+    return "key " + std::to_string(vk) + (down ? " down" : " up") + " ext=1 injected=1 scan=0 extra=0";
 }
 
 static Lines Tap(int vk)

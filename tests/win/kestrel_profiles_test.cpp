@@ -261,7 +261,7 @@ TEST_F(Profiles, PowerClosesARunningApplicationWithAltF4)
         if (line == "close alt-f4")
             break;
     }
-    EXPECT_EQ((std::vector<std::string>{ "key 18 down ext=1 injected=1 scan=0", "key 115 down ext=1 injected=1 scan=0",
+    EXPECT_EQ((std::vector<std::string>{ "key 18 down ext=1 injected=1 scan=0 extra=0", "key 115 down ext=1 injected=1 scan=0 extra=0",
                                          "close alt-f4" }),
               keys);
     EXPECT_EQ(0, tvApps[APP_TOTALMEDIA].active);

@@ -137,7 +137,7 @@ TEST_F(Switching, PowerClosesTotalMediaThenLaunchesTheDefault)
     for (size_t i = 0; i < lines.size(); ++i)
         if (lines[i].find("remote") != std::string::npos && lines[i].compare(0, 6, "start ") == 0)
             launched = (int)i;
-    EXPECT_NE(-1, Find(lines, "key 18 down ext=1 injected=1 scan=0"));
+    EXPECT_NE(-1, Find(lines, "key 18 down ext=1 injected=1 scan=0 extra=0"));
     EXPECT_NE(-1, altF4);
     EXPECT_GT(launched, altF4) << "TotalMedia is closed before XpertTVR starts";
     (void)total;

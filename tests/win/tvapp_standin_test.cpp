@@ -159,8 +159,8 @@ TEST(TvAppStandIn, InjectedKeysAreRecordedAndSwallowedWhileInFront)
     // The hook has written both lines by the time keybd_event returns.
     Lines now = ReadRecord(app.recordPath);
     ASSERT_GE(now.size(), 2u);
-    EXPECT_EQ("key 40 up ext=1 injected=1 scan=0", now.back());
-    const Lines expected = { "key 40 down ext=1 injected=1 scan=0", "key 40 up ext=1 injected=1 scan=0" };
+    EXPECT_EQ("key 40 up ext=1 injected=1 scan=0 extra=0", now.back());
+    const Lines expected = { "key 40 down ext=1 injected=1 scan=0 extra=0", "key 40 up ext=1 injected=1 scan=0 extra=0" };
     EXPECT_EQ(expected, TakeRecord(app)) << "no posted key-down: the key never reached the window";
 
     // With another program in front the keys are none of its business.
@@ -191,8 +191,8 @@ TEST(TvAppStandIn, AltF4EndsIt)
     GetExitCodeProcess(app.process, &code);
     EXPECT_EQ(0u, code);
     const Lines expected = {
-        "key 18 down ext=1 injected=1 scan=0",
-        "key 115 down ext=1 injected=1 scan=0",
+        "key 18 down ext=1 injected=1 scan=0 extra=0",
+        "key 115 down ext=1 injected=1 scan=0 extra=0",
         "close alt-f4",
         "end",
     };
