@@ -22,6 +22,10 @@ static int ConfirmWindows(HWND desktop, HWND dialog)
     int ended = 0;
     HWND window = NULL;
     while ((window = FindWindowExA(desktop, window, dialogClass, confirmTitle)) != NULL) {
+        // A window not shown yet may still be making its buttons: with its OK made and its
+        // Cancel not yet, a question would pass for the final notice.
+        if (!IsWindowVisible(window))
+            continue;
         HWND ok = FindWindowExA(window, NULL, buttonClass, "OK");
         if (!ok)
             continue;

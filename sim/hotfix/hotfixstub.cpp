@@ -224,8 +224,9 @@ static void ShowStage(void)
                 AddButton(first, "Close", IDC_DECOY);
         }
         WatchButtons(open.window);
-        Record("show", open.plan.name.c_str());
+        // "show" means on screen: an automation that waits for it finds the window visible.
         ShowWindow(open.window, SW_SHOWNOACTIVATE);
+        Record("show", open.plan.name.c_str());
         if (open.plan.kind == HOTFIX_PROGRESS && open.plan.shape == SHAPE_PANELS)
             SetTimer(open.window, READY_TIMER, open.plan.workMs, NULL);
         else if (open.plan.kind == HOTFIX_PROGRESS && open.plan.shape == SHAPE_FLAT)

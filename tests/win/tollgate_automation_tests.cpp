@@ -157,6 +157,24 @@ TEST_F(Automation, OnlyTheFirstFinishedProgressWindowIsClosed)
     EXPECT_EQ(1, installer.Count("click two Close"));
 }
 
+TEST_F(Automation, AConfirmationNotShownYetIsLeftAlone)
+{
+    // As an installer's window is while it is being built: hidden, its OK made, its Cancel not yet.
+    HWND window = CreateWindowExA(0, "#32770", "Windows Update Standalone Installer", WS_POPUP, 0, 0, 200, 100,
+                                  NULL, NULL, NULL, NULL);
+    ASSERT_TRUE(window != NULL);
+    HWND ok = CreateWindowExA(0, "Button", "OK", WS_CHILD | WS_VISIBLE, 10, 10, 60, 20, window, NULL, NULL, NULL);
+    ASSERT_TRUE(ok != NULL);
+    MSG message;
+    EXPECT_EQ(0, Tick()) << "taken for the final notice";
+    EXPECT_FALSE(PeekMessageA(&message, ok, WM_LBUTTONDOWN, WM_LBUTTONUP, PM_REMOVE)) << "clicked while hidden";
+
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    EXPECT_EQ(1, Tick()) << "on screen with OK alone, it is the final notice";
+    EXPECT_TRUE(PeekMessageA(&message, ok, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_REMOVE));
+    DestroyWindow(window);
+}
+
 TEST_F(Automation, NoInstallerWindowMeansNothingToDo)
 {
     EXPECT_EQ(0, Tick());
