@@ -127,10 +127,12 @@ TEST_F(Profiles, InstallPathFitsInOneHundredTwentySevenCharacters)
 // Where each application leaves its folder, and the program then started from it.
 TEST_F(Profiles, EachApplicationIsFoundUnderItsOwnKeyAndValue)
 {
-    static const char *const vendorKeys[] = { "SOFTWARE\\CyberLink", "Software\\InterVideo", "Software\\Honestech",
-                                              "Software\\VUzeva Multimedia" };
-    for (const char *vendor : vendorKeys)
-        DeleteKeyTree(vendor);
+    auto removeVendors = [] {
+        for (const char *vendor : { "SOFTWARE\\CyberLink", "Software\\InterVideo", "Software\\Honestech",
+                                    "Software\\VUzeva Multimedia", "SOFTWARE\\ArcSoft" })
+            DeleteKeyTree(vendor);
+    };
+    removeVendors();
     SetString("SOFTWARE\\CyberLink\\PowerCinema", "InstallPath", "C:\\pc");
     SetString("Software\\InterVideo\\WinDVR", "PATH", "C:\\dvr");
     SetString("Software\\Honestech\\HT IC-TV", "AppPath", "C:\\ictv");
@@ -155,9 +157,7 @@ TEST_F(Profiles, EachApplicationIsFoundUnderItsOwnKeyAndValue)
         EXPECT_STREQ(expected[i].folder, tvApps[i].installDir) << i;
         EXPECT_STREQ(expected[i].exe, tvApps[i].exeName) << i;
     }
-    for (const char *vendor : vendorKeys)
-        DeleteKeyTree(vendor);
-    DeleteKeyTree("SOFTWARE\\ArcSoft");
+    removeVendors();
     BuildProfiles();
     for (int i = 1; i <= TV_APP_COUNT; ++i)
         EXPECT_EQ(0, tvApps[i].installed) << i;
@@ -261,8 +261,8 @@ TEST_F(Profiles, PowerClosesARunningApplicationWithAltF4)
         if (line == "close alt-f4")
             break;
     }
-    EXPECT_EQ((std::vector<std::string>{ "key 18 down ext=1 injected=1 scan=0 extra=0", "key 115 down ext=1 injected=1 scan=0 extra=0",
-                                         "close alt-f4" }),
+    EXPECT_EQ((std::vector<std::string>{ "key 18 down ext=1 injected=1 scan=0 extra=0",
+                                         "key 115 down ext=1 injected=1 scan=0 extra=0", "close alt-f4" }),
               keys);
     EXPECT_EQ(0, tvApps[APP_TOTALMEDIA].active);
     EXPECT_FALSE(watchTimer.running) << "closing starts no watcher";

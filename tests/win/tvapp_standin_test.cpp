@@ -160,7 +160,8 @@ TEST(TvAppStandIn, InjectedKeysAreRecordedAndSwallowedWhileInFront)
     Lines now = ReadRecord(app.recordPath);
     ASSERT_GE(now.size(), 2u);
     EXPECT_EQ("key 40 up ext=1 injected=1 scan=0 extra=0", now.back());
-    const Lines expected = { "key 40 down ext=1 injected=1 scan=0 extra=0", "key 40 up ext=1 injected=1 scan=0 extra=0" };
+    const Lines expected = { "key 40 down ext=1 injected=1 scan=0 extra=0",
+                             "key 40 up ext=1 injected=1 scan=0 extra=0" };
     EXPECT_EQ(expected, TakeRecord(app)) << "no posted key-down: the key never reached the window";
 
     // With another program in front the keys are none of its business.
