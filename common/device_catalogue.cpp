@@ -1,5 +1,5 @@
 // Opening a device category and reading a device's friendly name.
-#include "device_catalogue.h"
+#include "common/device_catalogue.h"
 
 IEnumMoniker *OpenDeviceCategory(const GUID &category)
 {

@@ -3,7 +3,7 @@
 
 #include <new>
 
-#include "bounded_text.h"
+#include "common/bounded_text.h"
 #include "filter_search.h"
 
 DeviceAccess *deviceAccess = NULL;

@@ -1,7 +1,7 @@
 // GetDSName: the filter name that the driver's installation recorded.
 #include "filter_search.h"
 
-#include "bounded_text.h"
+#include "common/bounded_text.h"
 
 enum { NAME_VALUE_SIZE = 256 };
 

@@ -3,7 +3,7 @@
 
 #include <string.h>
 
-#include "device_catalogue.h"
+#include "common/device_catalogue.h"
 
 // CLSID_VideoInputDeviceCategory, then KSCATEGORY_BDA_RECEIVER_COMPONENT.
 static const GUID searchedCategories[] = {

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "bounded_text.h"
+#include "common/bounded_text.h"
 #include "launcher_settings.h"
 
 void ShowLauncherMessage(const char *text)

@@ -3,7 +3,7 @@
 
 #include <string.h>
 
-#include "bounded_text.h"
+#include "common/bounded_text.h"
 
 int LauncherFolderOf(const char *modulePath, char *folder, size_t size)
 {

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "bounded_text.h"
+#include "common/bounded_text.h"
 #include "ini_number.h"
 #include "launcher_message.h"
 #include "launcher_paths.h"

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "bounded_text.h"
+#include "common/bounded_text.h"
 #include "launcher_paths.h"
 
 int GetLauncherFolder(char *folder, size_t size)

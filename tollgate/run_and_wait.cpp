@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "bounded_text.h"
+#include "common/bounded_text.h"
 #include "launcher_message.h"
 #include "module_folder.h"
 #include "wait_outcome.h"

@@ -3,7 +3,7 @@
 #include <dshow.h>
 #include <string.h>
 
-#include "device_catalogue.h"
+#include "common/device_catalogue.h"
 #include "receiver.h"
 
 // Names are compared in an 80-byte buffer: a longer name never matches.

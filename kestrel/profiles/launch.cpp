@@ -7,7 +7,7 @@
 #include "install_detection.h"
 #include "primitives.h"
 #include "profile.h"
-#include "../core/text_copy.h"
+#include "common/bounded_text.h"
 #include "../ui/settings.h"
 
 static HWND FindRunningInstance(int index)

@@ -7,7 +7,7 @@
 #include "file_exists.h"
 #include "profile.h"
 #include "../core/seams.h"
-#include "../core/text_copy.h"
+#include "common/bounded_text.h"
 
 static int ReadVersion(OSVERSIONINFOEXA *version)
 {

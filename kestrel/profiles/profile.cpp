@@ -4,7 +4,7 @@
 #include <string.h>
 
 #include "catalogue.h"
-#include "../core/text_copy.h"
+#include "common/bounded_text.h"
 
 TvAppProfile tvApps[TV_APP_COUNT + 1];
 int launchWatch[TV_APP_COUNT + 1];

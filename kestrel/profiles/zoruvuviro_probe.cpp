@@ -6,7 +6,7 @@
 
 #include "file_exists.h"
 #include "profile.h"
-#include "../core/text_copy.h"
+#include "common/bounded_text.h"
 
 // Reads a string value into buffer, always terminated; 1 on success.
 static int ReadText(HKEY key, const char *name, char *buffer, DWORD size)

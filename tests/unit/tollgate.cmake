@@ -4,7 +4,7 @@
 set(TOLLGATE_DIR ${CMAKE_SOURCE_DIR}/tollgate)
 add_executable(tollgate_unit_tests ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_rules_tests.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_launcher_rules_tests.cpp
-  ${TOLLGATE_DIR}/bounded_text.cpp
+  ${CMAKE_SOURCE_DIR}/common/bounded_text.cpp
   ${TOLLGATE_DIR}/ini_number.cpp
   ${TOLLGATE_DIR}/launcher_paths.cpp
   ${TOLLGATE_DIR}/os_class_rules.cpp
@@ -16,6 +16,6 @@ add_executable(tollgate_unit_tests ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_rules_te
   ${TOLLGATE_DIR}/text_case.cpp
   ${TOLLGATE_DIR}/mediacheck/nearest_key.cpp)
 house_target(tollgate_unit_tests)
-target_include_directories(tollgate_unit_tests PRIVATE ${TOLLGATE_DIR} ${TOLLGATE_DIR}/mediacheck)
+target_include_directories(tollgate_unit_tests PRIVATE ${CMAKE_SOURCE_DIR} ${TOLLGATE_DIR} ${TOLLGATE_DIR}/mediacheck)
 target_link_libraries(tollgate_unit_tests PRIVATE gtest_main)
 house_test(unit.tollgate tollgate_unit_tests)

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "audio_class_rule.h"
-#include "bounded_text.h"
+#include "common/bounded_text.h"
 #include "i2c_header.h"
 #include "ini_number.h"
 #include "launcher_paths.h"

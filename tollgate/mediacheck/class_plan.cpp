@@ -5,7 +5,7 @@
 #include <string.h>
 
 #include "audio_class_rule.h"
-#include "bounded_text.h"
+#include "common/bounded_text.h"
 #include "dialog_rules.h"
 #include "further_apps.h"
 #include "launch_outcome.h"

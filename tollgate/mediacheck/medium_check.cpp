@@ -6,7 +6,7 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "bounded_text.h"
+#include "common/bounded_text.h"
 #include "class_plan.h"
 #include "launch_outcome.h"
 #include "launcher_paths.h"

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <string.h>
 
-#include "bounded_text.h"
+#include "common/bounded_text.h"
 #include "ini_number.h"
 #include "launcher_settings.h"
 #include "medium_report.h"

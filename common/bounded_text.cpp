@@ -1,5 +1,5 @@
 // Bounded formatting: every caller learns whether its text was cut.
-#include "bounded_text.h"
+#include "common/bounded_text.h"
 
 #include <stdarg.h>
 #include <stdio.h>
@@ -23,6 +23,16 @@ int FormatText(char *out, size_t size, const char *format, ...)
 int CopyText(char *out, size_t size, const char *text)
 {
     return FormatText(out, size, "%s", text ? text : "");
+}
+
+int AppendText(char *out, size_t size, const char *text)
+{
+    if (!out)
+        return 0;
+    size_t used = strnlen(out, size);
+    if (used >= size)
+        return 0;
+    return CopyText(out + used, size - used, text);
 }
 
 void CopyTextShortened(char *out, size_t size, const char *text)
