@@ -1,10 +1,10 @@
 // Finds a DirectShow capture filter by its exact friendly name in one device category.
-#include <windows.h>
+#include "core/capture_filter.h"
+
 #include <dshow.h>
 #include <string.h>
 
 #include "common/device_catalogue.h"
-#include "receiver.h"
 
 // Names are compared in an 80-byte buffer: a longer name never matches.
 enum { FRIENDLY_NAME_BYTES = 80 };

@@ -1,37 +1,28 @@
 // PollRemote: every 100 ms while the receiver is ready. A tick may run nested inside a
 // modal loop that an earlier tick opened (the shut-down confirmation, a message box), so
 // nothing here holds state across a call that can open one.
-#include <windows.h>
+#include "core/dispatch.h"
+
 #include <string.h>
 
-#include "af15bdaex.h"
-#include "app_timer.h"
-#include "dispatch.h"
-#include "ir_report.h"
-#include "key_filter.h"
-#include "key_route.h"
-#include "mouse.h"
-#include "receiver.h"
-#include "seams.h"
-#include "../profiles/app_windows.h"
-#include "../profiles/detection_order.h"
-#include "../profiles/profile.h"
-#include "../profiles/profile_ops.h"
-#include "../ui/shutdown.h"
-#include "../ui/switching.h"
+#include "base/seams.h"
+#include "core/af15bdaex.h"
+#include "core/ir_report.h"
+#include "core/key_filter.h"
+#include "core/key_route.h"
+#include "core/launch_watch.h"
+#include "core/mouse.h"
+#include "core/pointer_steps.h"
+#include "core/receiver.h"
+#include "profiles/app_windows.h"
+#include "profiles/detection_order.h"
+#include "profiles/profile.h"
+#include "profiles/profile_ops.h"
+#include "ui/settings.h"
+#include "ui/shutdown.h"
+#include "ui/switching.h"
 
-// The stick is gone: hand over to the 3-second retry until it is back.
-static void EnterWaiting(void)
-{
-    StopTimer(pollTimer);
-    StartTimer(retryTimer);
-    receiverReady = 0;
-}
-
-static int AnyAppActive(void)
-{
-    return FirstActiveApp() != 0;
-}
+AppTimer pollTimer(POLL_TIMER_ID, PollRemote);
 
 static void AnswerConfirmation(int routedKey)
 {
@@ -41,30 +32,30 @@ static void AnswerConfirmation(int routedKey)
     SendMessageA(dialog, WM_KEYDOWN, (WPARAM)ConfirmationKey(routedKey), 0);
 }
 
-static int LookForWindow(int index, void *found)
-{
-    ((HWND *)found)[index] = FindDetectionWindow(index);
-    return 0;
-}
-
-static int WindowFound(int index, void *found)
-{
-    return ((HWND *)found)[index] != NULL;
-}
-
 // The first running application takes the key and becomes the driven one; else the mouse.
 // All nine searches come first, then the results are read in the same order.
 static void RunDetectionCascade(int key)
 {
     HWND found[TV_APP_COUNT + 1] = { NULL };
-    WalkTvApps(LookForWindow, found);
-    int index = WalkTvApps(WindowFound, found);
+    WalkTvApps([&](int index) {
+        found[index] = FindDetectionWindow(index);
+        return false;
+    });
+    int index = WalkTvApps([&](int index) { return found[index] != NULL; });
     if (index == 0) {
         EmulateMouse(key);
         return;
     }
     tvApps[index].active = 1;
     DispatchKey(index, (unsigned int)key);
+}
+
+// A launch by the Power key is watched whether or not anything started: the watcher gives a
+// starting application time.
+static void WatchIfLaunched(int launched)
+{
+    if (launched)
+        StartTimer(watchTimer);
 }
 
 void RouteKey(int routedKey, HWND owner)
@@ -75,13 +66,13 @@ void RouteKey(int routedKey, HWND owner)
         AnswerConfirmation(routedKey);
         break;
     case ROUTE_TOGGLE_POWER:
-        TogglePower(activeApp);
+        WatchIfLaunched(TogglePower(activeApp, defaultTvApp));
         break;
     case ROUTE_DISPATCH_KEY:
         DispatchKey(activeApp, (unsigned int)routedKey);
         break;
     case ROUTE_POWER_DEFAULT:
-        PowerDefaultApp();
+        WatchIfLaunched(PowerDefaultApp());
         break;
     case ROUTE_SHUTDOWN_REQUEST:
         if (NoTvAppWindowPresent())
@@ -99,7 +90,8 @@ void RouteKey(int routedKey, HWND owner)
 void CALLBACK PollRemote(HWND window, UINT, UINT_PTR, DWORD)
 {
     if (!IsReceiverPresent()) {
-        EnterWaiting();
+        // The stick is gone: the 3-second retry takes over until it is back.
+        WaitForReceiver(pollTimer);
         return;
     }
     ReleaseReceiverCheck();
@@ -111,6 +103,8 @@ void CALLBACK PollRemote(HWND window, UINT, UINT_PTR, DWORD)
     int code = AcceptReport(status, report);
     if (code < 0)
         return;
-    ClassifyKeyEvent(code, clockTick());
-    RouteKey(SuppressRepeat(code, AnyAppActive()), window);
+    // A new press starts the pointer slow again.
+    if (!ClassifyKeyEvent(code, clockTick()))
+        ResetPointerSteps();
+    RouteKey(SuppressRepeat(code, FirstActiveApp() != 0), window);
 }

@@ -1,6 +1,5 @@
 // Repeat filtering of remote key events.
-#include "key_filter.h"
-#include "pointer_steps.h"
+#include "core/key_filter.h"
 
 int lastKeyCode = 0;
 uint32_t lastKeyTick = 0;
@@ -17,7 +16,7 @@ int AcceptReport(unsigned char status, const unsigned char report[IR_REPORT_BYTE
     return report[IR_KEY_BYTE];
 }
 
-void ClassifyKeyEvent(int code, uint32_t now)
+int ClassifyKeyEvent(int code, uint32_t now)
 {
     // Unsigned difference: the wrap of the tick counter does not break a held key.
     if (code == lastKeyCode && (uint32_t)(now - lastKeyTick) < REPEAT_WINDOW_MS) {
@@ -26,10 +25,10 @@ void ClassifyKeyEvent(int code, uint32_t now)
     } else {
         keyIsRepeat = false;
         repeatCount = 0;
-        pointerStepCount = 0;
     }
     lastKeyTick = now;
     lastKeyCode = code;
+    return keyIsRepeat;
 }
 
 int SuppressRepeat(int code, int anyAppActive)

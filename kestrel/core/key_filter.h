@@ -4,7 +4,7 @@
 
 #include <stdint.h>
 
-#include "ir_report.h"
+#include "core/ir_report.h"
 
 enum { KEY_POWER = 19, KEY_SHUTDOWN_REQUEST = 11, SUPPRESSED_KEY = -1 };
 
@@ -15,8 +15,9 @@ extern bool keyIsRepeat;
 
 // The remote key code of an accepted report, or -1 when the report carries no event.
 int AcceptReport(unsigned char status, const unsigned char report[IR_REPORT_BYTES]);
-// Updates the repeat state for an accepted key at tick now.
-void ClassifyKeyEvent(int code, uint32_t now);
+// Updates the repeat state for an accepted key at tick now; 1 for a repeat of a held key, 0
+// for a new press.
+int ClassifyKeyEvent(int code, uint32_t now);
 // The key to route: -1 for a repeat held back while a TV application is driven.
 int SuppressRepeat(int code, int anyAppActive);
 // The key the shut-down confirmation gets: Enter for Power, Escape for anything else.

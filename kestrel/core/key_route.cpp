@@ -1,6 +1,7 @@
 // Routing order: confirmation, active application, Power, shut-down request, cascade.
-#include "key_route.h"
-#include "key_filter.h"
+#include "core/key_route.h"
+
+#include "core/key_filter.h"
 
 KeyRoute ChooseKeyRoute(int routedKey, int confirmationOpen, int activeApp)
 {

@@ -1,13 +1,13 @@
 // Launch watcher: drops a launched application's active mark once its window is gone.
-#include <windows.h>
+#include "core/launch_watch.h"
 
-#include "app_timer.h"
-#include "receiver.h"
-#include "seams.h"
-#include "../profiles/app_windows.h"
-#include "../profiles/detection_order.h"
-#include "../profiles/profile.h"
-#include "../ui/app_marks.h"
+#include "base/seams.h"
+#include "profiles/app_windows.h"
+#include "profiles/detection_order.h"
+#include "profiles/profile.h"
+#include "ui/app_marks.h"
+
+AppTimer watchTimer(WATCH_TIMER_ID, WatchLaunchedApp);
 
 void CALLBACK WatchLaunchedApp(HWND, UINT, UINT_PTR, DWORD)
 {

@@ -1,24 +1,25 @@
 // Window class, creation sequence and window procedure of the hidden main window.
-#include <windows.h>
+#include "core/main_window.h"
 
-#include "main_window.h"
-#include "mouse.h"
-#include "receiver.h"
-#include "tray.h"
-#include "../profiles/install_detection.h"
-#include "../res/resource.h"
-#include "../ui/about.h"
-#include "../ui/setting_dialog.h"
-#include "../ui/settings.h"
-#include "../ui/switching.h"
+#include "base/program_message.h"
+#include "core/dispatch.h"
+#include "core/launch_watch.h"
+#include "core/mouse.h"
+#include "core/receiver.h"
+#include "core/tray.h"
+#include "profiles/app_index.h"
+#include "profiles/media_center.h"
+#include "profiles/zoruvuviro_probe.h"
+#include "res/resource.h"
+#include "ui/about.h"
+#include "ui/setting_dialog.h"
+#include "ui/settings.h"
+#include "ui/switching.h"
 
 HINSTANCE appInstance = NULL;
 HWND mainWindow = NULL;
 char windowTitle[100];
 char windowClassName[100];
-
-static const char receiverMissingText[] =
-    "Can't find the Video Capture Filter.\n\nPlease check your hardware or drivers.";
 
 // Sent to every top-level window when Explorer (and so the tray) starts again.
 static UINT taskbarCreatedMessage = 0;
@@ -58,7 +59,9 @@ int CreateMainWindow(HINSTANCE instance)
     }
     ShowWindow(mainWindow, SW_HIDE);
     UpdateWindow(mainWindow);
-    StartReceiverTimers(mainWindow);
+    BindTimer(pollTimer, mainWindow, POLL_PERIOD_MS);
+    BindTimer(watchTimer, mainWindow, WATCH_PERIOD_MS);
+    StartReceiverTimers(mainWindow, pollTimer);
     return 1;
 }
 
@@ -73,7 +76,7 @@ static LRESULT OnCreate(HWND window)
     ProbeZoruvUviro();
     DetectMediaCenter();
     InitPointerBounds();
-    AddTrayIcon(window, TRAY_ICON_ID, ProgramIcon(), "Remote Control");
+    AddTrayIcon(window, TRAY_ICON_ID, ProgramIcon(), windowTitle);
     return 0;
 }
 
@@ -95,7 +98,7 @@ static LRESULT OnTrayNotify(LPARAM mouseMessage)
             ShowTrayMenu();
             break;
         }
-        MessageBoxA(NULL, receiverMissingText, "Remote Control", MB_ICONWARNING | MB_SETFOREGROUND);
+        ShowProgramMessage(IDS_RECEIVER_MISSING, MB_ICONWARNING | MB_SETFOREGROUND);
         EndProgram();
         break;
     default:
@@ -115,7 +118,7 @@ static LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
         DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_SETTING), mainWindow, SettingDialogProc, 0);
         return 0;
     }
-    if (command > CMD_LAUNCH_BASE && command <= CMD_LAUNCH_BASE + 9) {
+    if (IsTvAppIndex((int)command - CMD_LAUNCH_BASE)) {
         SwitchToApp((int)(command - CMD_LAUNCH_BASE));
         return 0;
     }
@@ -144,7 +147,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     default:
         // A restarted taskbar has lost every icon: put ours back.
         if (taskbarCreatedMessage != 0 && message == taskbarCreatedMessage) {
-            AddTrayIcon(window, TRAY_ICON_ID, ProgramIcon(), "Remote Control");
+            AddTrayIcon(window, TRAY_ICON_ID, ProgramIcon(), windowTitle);
             return 0;
         }
         return DefWindowProcA(window, message, wParam, lParam);

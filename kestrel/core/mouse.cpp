@@ -1,8 +1,9 @@
 // Pointer moves with SetCursorPos and button events with mouse_event where the pointer is.
+#include "core/mouse.h"
+
 #include <windows.h>
 
-#include "mouse.h"
-#include "pointer_steps.h"
+#include "core/pointer_steps.h"
 
 static void ButtonEvent(DWORD flags)
 {

@@ -1,11 +1,16 @@
 // Accelerating pointer moves inside the screen bounds.
-#include "pointer_steps.h"
+#include "core/pointer_steps.h"
 
 int pointerStepCount = 0;
 int dragButtonDown = 0;
 PointerBounds pointerBounds = { 0, 0, 0, 0 };
 int pointerStepMedium = 0;
 int pointerStepLarge = 0;
+
+void ResetPointerSteps(void)
+{
+    pointerStepCount = 0;
+}
 
 void SetPointerBounds(int width, int height)
 {

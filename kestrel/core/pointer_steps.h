@@ -15,6 +15,8 @@ extern PointerBounds pointerBounds;
 extern int pointerStepMedium;
 extern int pointerStepLarge;
 
+// A new key press: the next move starts slow again.
+void ResetPointerSteps(void);
 // Bounds and steps for a screen of the given size.
 void SetPointerBounds(int width, int height);
 // The full-screen height as start-up uses it: an odd height gains 19.

@@ -1,12 +1,16 @@
 // Presence of the stick, the receiver's open at start-up and the 3-second retry.
-#include <windows.h>
+#include "core/receiver.h"
+
 #include <dshow.h>
 
-#include "af15bdaex.h"
-#include "app_timer.h"
-#include "receiver.h"
+#include "core/af15bdaex.h"
+#include "core/capture_filter.h"
 
 int receiverReady = 1;
+AppTimer retryTimer(RETRY_TIMER_ID, RetryReceiver);
+
+// The key polling that the retry hands back to; its owner names it when it starts the timers.
+static AppTimer *pollingTimer = NULL;
 
 const char captureFilterName[] = "AF9015 BDA Filter";
 // KSCATEGORY_BDA_NETWORK_TUNER
@@ -49,15 +53,22 @@ void OpenReceiverAtStartup(void)
     }
 }
 
-void StartReceiverTimers(HWND window)
+void StartReceiverTimers(HWND window, AppTimer &polling)
 {
+    pollingTimer = &polling;
     BindTimer(retryTimer, window, RETRY_PERIOD_MS);
-    BindTimer(pollTimer, window, POLL_PERIOD_MS);
-    BindTimer(watchTimer, window, WATCH_PERIOD_MS);
     if (receiverReady)
-        StartTimer(pollTimer);
+        StartTimer(polling);
     else
         StartTimer(retryTimer);
+}
+
+void WaitForReceiver(AppTimer &polling)
+{
+    pollingTimer = &polling;
+    StopTimer(polling);
+    StartTimer(retryTimer);
+    receiverReady = 0;
 }
 
 void CALLBACK RetryReceiver(HWND, UINT, UINT_PTR, DWORD)
@@ -65,7 +76,8 @@ void CALLBACK RetryReceiver(HWND, UINT, UINT_PTR, DWORD)
     if (IsReceiverPresent() && af15_init()) {
         receiverReady = 1;
         StopTimer(retryTimer);
-        StartTimer(pollTimer);
+        if (pollingTimer)
+            StartTimer(*pollingTimer);
         return;
     }
     af15_exit();

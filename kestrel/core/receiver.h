@@ -1,27 +1,33 @@
-// The tuner stick's presence (its capture filter) and the infrared receiver's open and retry.
+// The tuner stick's presence (its capture filter), the infrared receiver's open and the
+// 3-second retry while the stick is away.
 #ifndef KESTREL_RECEIVER_H
 #define KESTREL_RECEIVER_H
 
 #include <windows.h>
 
-struct IBaseFilter;
+#include "base/app_timer.h"
+
+enum { RETRY_TIMER_ID = 3, RETRY_PERIOD_MS = 3000 };
 
 // 1 while the stick is present and the receiver is open.
 extern int receiverReady;
+extern AppTimer retryTimer;
 
 extern const char captureFilterName[];
 extern const GUID captureFilterCategory;
 
 int IsReceiverPresent(void);
 void ReleaseReceiverCheck(void);
-IBaseFilter *FindCaptureFilter(const char *friendlyName, const GUID &category);
-
-void CALLBACK RetryReceiver(HWND window, UINT message, UINT_PTR timerId, DWORD time);
-void CALLBACK WatchLaunchedApp(HWND window, UINT message, UINT_PTR timerId, DWORD time);
 
 // Main-window creation: presence check and receiver open.
 void OpenReceiverAtStartup(void);
-// After the window is hidden: bind the three timers and start polling or retrying.
-void StartReceiverTimers(HWND window);
+// After the window is hidden: binds the retry and starts the given polling timer (bound by
+// its owner) or the retry.
+void StartReceiverTimers(HWND window, AppTimer &polling);
+// The stick is gone: polling stops and the retry runs until the stick is back, then it hands
+// back to polling.
+void WaitForReceiver(AppTimer &polling);
+
+void CALLBACK RetryReceiver(HWND window, UINT message, UINT_PTR timerId, DWORD time);
 
 #endif

@@ -1,14 +1,15 @@
 // Tray icon 10 with callback message 1001, and the menu it opens.
-#include <windows.h>
-#include <shellapi.h>
+#include "core/tray.h"
+
 #include <string.h>
 
-#include "main_window.h"
-#include "tray.h"
-#include "../profiles/catalogue.h"
-#include "../ui/app_marks.h"
-#include "../ui/settings.h"
-#include "../ui/switching.h"
+#include "common/bounded_text.h"
+#include "core/main_window.h"
+#include "profiles/catalogue.h"
+#include "res/resource.h"
+#include "ui/app_marks.h"
+#include "ui/settings.h"
+#include "ui/switching.h"
 
 NOTIFYICONDATAA trayIconData;
 HMENU trayMenu = NULL;
@@ -24,13 +25,8 @@ int AddTrayIcon(HWND window, UINT iconId, HICON icon, const char *tip)
     trayIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     trayIconData.uCallbackMessage = TRAY_CALLBACK_MESSAGE;
     trayIconData.hIcon = icon;
-    if (tip) {
-        size_t length = strlen(tip);
-        if (length > 63)
-            length = 63;
-        memcpy(trayIconData.szTip, tip, length);
-        trayIconData.szTip[length] = '\0';
-    }
+    // The first layout's tip field: at most 63 characters and the terminator.
+    CopyText(trayIconData.szTip, 64, tip);
     return Shell_NotifyIconA(NIM_ADD, &trayIconData) != FALSE;
 }
 

@@ -5,8 +5,6 @@
 #include <windows.h>
 #include <shellapi.h>
 
-// The menu's command identifiers.
-#include "../res/resource.h"
 
 enum { TRAY_ICON_ID = 10, TRAY_CALLBACK_MESSAGE = 1001 };
 

@@ -1,13 +1,14 @@
 // Entry point of kestrel: one instance, a hidden window, the message loop.
 #include <windows.h>
 
-#include "main_window.h"
-#include "../res/resource.h"
+#include "core/main_window.h"
+#include "res/resource.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     // Another instance owns the remote already.
-    if (FindWindowA("Remote Control", NULL))
+    char className[100];
+    if (LoadStringA(instance, IDS_WINDOW_CLASS, className, sizeof className) && FindWindowA(className, NULL))
         return 0;
     if (!RegisterMainWindowClass(instance))
         return 0;

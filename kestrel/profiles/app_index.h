@@ -17,4 +17,10 @@ enum TvAppIndex {
     APP_ZORUVUVIRO = 9
 };
 
+// 1 for the index of one of the nine, 0 for anything else.
+constexpr int IsTvAppIndex(int index)
+{
+    return index >= 1 && index <= TV_APP_COUNT;
+}
+
 #endif

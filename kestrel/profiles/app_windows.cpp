@@ -1,10 +1,10 @@
 // Window lookups of the TV applications.
-#include "app_windows.h"
+#include "profiles/app_windows.h"
 
 #include <string.h>
 
-#include "catalogue.h"
-#include "profile.h"
+#include "profiles/catalogue.h"
+#include "profiles/profile.h"
 
 HWND FindDetectionWindow(int index)
 {
@@ -12,8 +12,8 @@ HWND FindDetectionWindow(int index)
     if (!entry)
         return NULL;
     const char *title = entry->windowTitle;
-    // XP's Media Center titles its window differently; its class alone identifies it.
-    if (index == APP_MEDIACENTER && xpMediaCenter == 1)
+    // An edition that titles its window differently is identified by its class alone.
+    if (entry->anyTitleFlag && *entry->anyTitleFlag == 1)
         title = NULL;
     return FindWindowExA(GetDesktopWindow(), NULL, entry->windowClass, title);
 }
@@ -26,7 +26,7 @@ HWND FindAppWindow(int index)
 
 HWND FindWindowByClassPrefix(int index)
 {
-    if (index < 1 || index > TV_APP_COUNT)
+    if (!IsTvAppIndex(index))
         return NULL;
     const TvAppProfile &profile = tvApps[index];
     size_t length = strnlen(profile.windowName, sizeof profile.windowName);

@@ -1,8 +1,17 @@
 // One row per TV application, in index order.
-#include "catalogue.h"
+#include "profiles/catalogue.h"
 
-#include "app_windows.h"
-#include "key_maps.h"
+#include "profiles/app_windows.h"
+#include "profiles/keys_deverororu.h"
+#include "profiles/keys_mediacenter.h"
+#include "profiles/keys_myictv.h"
+#include "profiles/keys_powercinema.h"
+#include "profiles/keys_totalmedia.h"
+#include "profiles/keys_windvr.h"
+#include "profiles/keys_xperttvr.h"
+#include "profiles/keys_zoruvuviro.h"
+#include "profiles/media_center.h"
+#include "profiles/profile.h"
 
 static constexpr CloseAction closeByAltF4 = { 1, 0, 0, 0 };
 
@@ -13,39 +22,37 @@ static constexpr CloseAction CloseByMessage(UINT message, WPARAM wParam, LPARAM 
 
 // Constant-initialised: the profiles are built from it before any dynamic initialiser runs.
 static constexpr TvAppEntry catalogue[TV_APP_COUNT] = {
-    { APP_POWERCINEMA, "PowerCinema", NULL, "PowerCinema", "", "PowerCinema",
-      "SOFTWARE\\CyberLink\\PowerCinema", "InstallPath", "PowerCinema.exe",
+    { APP_POWERCINEMA, "PowerCinema", NULL, "PowerCinema", NULL, "", "PowerCinema",
+      "SOFTWARE\\CyberLink\\PowerCinema", "InstallPath", "PowerCinema.exe", NULL, NULL,
       FindDetectionWindow, closeByAltF4, &powerCinemaKeys },
-    { APP_WINDVR, "WinDVR", NULL, "InterVideo WinDVR", "", "InterVideo WinDVR",
-      "Software\\InterVideo\\WinDVR", "PATH", "WINDVR.EXE",
+    { APP_WINDVR, "WinDVR", NULL, "InterVideo WinDVR", NULL, "", "InterVideo WinDVR",
+      "Software\\InterVideo\\WinDVR", "PATH", "WINDVR.EXE", NULL, NULL,
       FindWinDvrWindow, CloseByMessage(WM_KEYDOWN, 'X', 0x002D0001), &winDvrKeys },
-    { APP_MYICTV, "My_ICTV", NULL, "My IC-TV Media Center", "My IC-TV", "My IC-TV Media Center",
-      "Software\\Honestech\\HT IC-TV", "AppPath", "HT IC-TV.exe",
+    { APP_MYICTV, "My_ICTV", NULL, "My IC-TV Media Center", NULL, "My IC-TV", "My IC-TV Media Center",
+      "Software\\Honestech\\HT IC-TV", "AppPath", "HT IC-TV.exe", NULL, NULL,
       FindDetectionWindow, CloseByMessage(5401, 5400, 1), &myIcTvKeys },
-    { APP_MEDIACENTER, "Media Center Edition", "eHome Render Window", "Windows Media Center", "", "PowerCinema",
-      "SOFTWARE\\CyberLink\\PowerCinema", "InstallPath", "EHSHELL.exe",
-      FindDetectionWindow, closeByAltF4, &mediaCenterKeys },
-    { APP_TOTALMEDIA, "TotalMedia", NULL, "Arcsoft TotalMedia", "", "TotalMedia",
-      "SOFTWARE\\ArcSoft\\TotalMedia", "AppPath", "TotalMedia.exe",
+    { APP_MEDIACENTER, "Media Center Edition", "eHome Render Window", "Windows Media Center", &xpMediaCenter,
+      "", "PowerCinema", "SOFTWARE\\CyberLink\\PowerCinema", "InstallPath", "EHSHELL.exe",
+      DetectMediaCenter, MediaCenterLaunchPath, FindDetectionWindow, closeByAltF4, &mediaCenterKeys },
+    { APP_TOTALMEDIA, "TotalMedia", NULL, "Arcsoft TotalMedia", NULL, "", "TotalMedia",
+      "SOFTWARE\\ArcSoft\\TotalMedia", "AppPath", "TotalMedia.exe", NULL, NULL,
       FindDetectionWindow, closeByAltF4, &totalMediaKeys },
-    { APP_DEVERORORU, "DeverOroru", "VUzevaMainPanel_Class", "TVR", "DeverOroru", "VUzevaMainPanel_Class",
-      "Software\\Honestech\\TV Plus\\DTVR", "AppPath", "MainPanel.exe",
+    { APP_DEVERORORU, "DeverOroru", "VUzevaMainPanel_Class", "TVR", NULL, "DeverOroru", "VUzevaMainPanel_Class",
+      "Software\\Honestech\\TV Plus\\DTVR", "AppPath", "MainPanel.exe", NULL, NULL,
       FindDetectionWindow, CloseByMessage(4024, 1, 0), &deverOroruKeys },
-    { APP_XPERTTVR, "XpertTVR", "XPERT_TVR", NULL, "XPERT_TVR", "FormMainWindow",
-      "Software\\Honestech\\TV Plus\\TVR", "AppPath", "honestechTV.EXE",
+    { APP_XPERTTVR, "XpertTVR", "XPERT_TVR", NULL, NULL, "XPERT_TVR", "FormMainWindow",
+      "Software\\Honestech\\TV Plus\\TVR", "AppPath", "honestechTV.EXE", NULL, NULL,
       FindDetectionWindow, CloseByMessage(3024, 1, 0), &xpertTvrKeys },
-    { APP_RARARURI, "RAR-A RURI", "VUZEVA_DVBT", NULL, "DVB-T_DTVR", "FormMainWindow",
-      "SOFTWARE\\Honestech\\DVB Plus\\DTVR", "AppPath", "DTVR.EXE",
+    { APP_RARARURI, "RAR-A RURI", "VUZEVA_DVBT", NULL, NULL, "DVB-T_DTVR", "FormMainWindow",
+      "SOFTWARE\\Honestech\\DVB Plus\\DTVR", "AppPath", "DTVR.EXE", NULL, NULL,
       FindDetectionWindow, CloseByMessage(3024, 1, 0), &xpertTvrKeys },
-    { APP_ZORUVUVIRO, "ZoruvUviro Zuvava", "VUzevaMainPanel_Class", "ZoruvUviro Zuvava",
+    { APP_ZORUVUVIRO, "ZoruvUviro Zuvava", "VUzevaMainPanel_Class", "ZoruvUviro Zuvava", NULL,
       "VUzevaMainPanel_Class", "ZoruvUviro Zuvava",
-      "Software\\VUzeva Multimedia\\TV Center\\DTVR", "AppPath", "MainCenter.exe",
+      "Software\\VUzeva Multimedia\\TV Center\\DTVR", "AppPath", "MainCenter.exe", NULL, NULL,
       FindDetectionWindow, CloseByMessage(4024, 25, 0), &zoruvUviroKeys },
 };
 
 const TvAppEntry *CatalogueEntry(int index)
 {
-    if (index < 1 || index > TV_APP_COUNT)
-        return NULL;
-    return &catalogue[index - 1];
+    return IsTvAppIndex(index) ? &catalogue[index - 1] : NULL;
 }

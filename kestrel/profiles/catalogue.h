@@ -1,11 +1,11 @@
-// The catalogue of the nine TV applications: one row each, and the one walk over them.
+// The catalogue of the nine TV applications: one row each.
 #ifndef KESTREL_CATALOGUE_H
 #define KESTREL_CATALOGUE_H
 
 #include <windows.h>
 
-#include "app_index.h"
-#include "key_map.h"
+#include "profiles/app_index.h"
+#include "profiles/key_map.h"
 
 // How an application is closed: Alt+F4 into its activated window, or a message posted to it.
 struct CloseAction {
@@ -21,6 +21,8 @@ struct TvAppEntry {
     // Whether it runs, as the dispatcher, the launch watcher and the shut-down check ask: NULL matches any.
     const char *windowClass;
     const char *windowTitle;
+    // While the flag it points at is 1, that check takes any title (XP's Media Center); NULL: never.
+    const int *anyTitleFlag;
     // The running-instance check of a launch; windowName's length bounds the class comparison.
     const char *launchClass;
     const char *windowName;
@@ -28,6 +30,13 @@ struct TvAppEntry {
     const char *registryKey;
     const char *registryValue;
     const char *exeName;
+    // Whether a list or menu being built offers it, looked for anew (Media Center can arrive
+    // later); NULL: the installed mark.
+    int (*installedNow)(void);
+    // A program of its own that every launch starts while this application is the default and
+    // present (Media Center's shell); looked for at every launch. 1 with the path, -1 present
+    // but the path did not fit, 0 absent. NULL: none.
+    int (*ownLaunchPath)(char *path, size_t size);
     // The application's own window lookup, for its key map, close and Power key.
     HWND (*findAppWindow)(int index);
     CloseAction close;

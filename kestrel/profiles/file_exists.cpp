@@ -1,5 +1,5 @@
 // File existence by attributes: unlike OpenFile's OF_EXIST it takes paths past 128 characters.
-#include "file_exists.h"
+#include "profiles/file_exists.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
 // The one interpreter of the nine key maps.
-#include "key_map.h"
+#include "profiles/key_map.h"
 
-#include "app_windows.h"
-#include "primitives.h"
-#include "profile.h"
-#include "../core/seams.h"
+#include "base/seams.h"
+#include "profiles/app_windows.h"
+#include "profiles/primitives.h"
+#include "profiles/profile.h"
 
 int DigitOfKey(unsigned int code)
 {

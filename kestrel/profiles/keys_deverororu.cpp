@@ -1,5 +1,5 @@
 // DeverOroru: commands in the wParam of message 4024; two of them want the window in front.
-#include "key_maps.h"
+#include "profiles/keys_deverororu.h"
 
 static const KeyMapRow rows[] = {
     Command(5, 4003),

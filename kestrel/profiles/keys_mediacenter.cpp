@@ -1,5 +1,5 @@
 // Windows Media Center: keystrokes; digits as posted key-downs.
-#include "key_maps.h"
+#include "profiles/keys_mediacenter.h"
 
 static const KeyMapRow rows[] = {
     Tap(5, VK_BACK),

@@ -1,5 +1,5 @@
 // My IC-TV: commands in the lParam of message 5401 (wParam 5400); digits and Back as key-downs.
-#include "key_maps.h"
+#include "profiles/keys_myictv.h"
 
 static const KeyMapRow rows[] = {
     Command(5, 70),

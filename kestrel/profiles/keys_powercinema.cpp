@@ -1,5 +1,5 @@
 // PowerCinema: cursor, digit and function keys as posted key-downs, the rest as chords.
-#include "key_maps.h"
+#include "profiles/keys_powercinema.h"
 
 static const KeyMapRow rows[] = {
     Chord(5, VK_CONTROL, 'L'),

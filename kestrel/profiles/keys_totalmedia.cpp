@@ -1,5 +1,5 @@
 // TotalMedia: keystrokes into the window in front.
-#include "key_maps.h"
+#include "profiles/keys_totalmedia.h"
 
 static const KeyMapRow rows[] = {
     Tap(5, VK_F11),

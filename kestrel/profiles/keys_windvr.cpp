@@ -1,6 +1,6 @@
 // WinDVR: key-downs posted with each key's own lParam, and its command message 911.
 // Its window is known only by a title compared case for case.
-#include "key_maps.h"
+#include "profiles/keys_windvr.h"
 
 #include <string.h>
 

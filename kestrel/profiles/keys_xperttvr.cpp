@@ -1,5 +1,5 @@
 // XpertTVR, and RAR-A RURI alike: commands in the wParam of message 3024.
-#include "key_maps.h"
+#include "profiles/keys_xperttvr.h"
 
 static const KeyMapRow rows[] = {
     Command(5, 4003),

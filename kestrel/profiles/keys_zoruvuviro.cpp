@@ -2,11 +2,11 @@
 // Marks: n main window only while no pop-up shows; p the visible pop-up, brought to the front,
 // else the main window; m the main window always; v Ctrl+S, held back while the PictureView
 // player is the pop-up in front; s Ctrl+T, whose command depends on the installed skin.
-#include "key_maps.h"
+#include "profiles/keys_zoruvuviro.h"
 
-#include "app_windows.h"
-#include "primitives.h"
-#include "profile.h"
+#include "profiles/app_windows.h"
+#include "profiles/primitives.h"
+#include "profiles/profile.h"
 
 static const UINT ZORUV_COMMAND = 4024;
 

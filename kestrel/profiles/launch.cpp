@@ -1,14 +1,16 @@
 // Launch and ActivateOrLaunch.
-#include "launch.h"
+#include "profiles/launch.h"
 
 #include <shellapi.h>
 
-#include "app_windows.h"
-#include "install_detection.h"
-#include "primitives.h"
-#include "profile.h"
+#include "base/program_message.h"
 #include "common/bounded_text.h"
-#include "../ui/settings.h"
+#include "profiles/app_windows.h"
+#include "profiles/catalogue.h"
+#include "profiles/detection_order.h"
+#include "profiles/primitives.h"
+#include "profiles/profile.h"
+#include "res/resource.h"
 
 static HWND FindRunningInstance(int index)
 {
@@ -18,19 +20,9 @@ static HWND FindRunningInstance(int index)
     return FindWindowByClassPrefix(index);
 }
 
-// "<Windows directory>\ehome\ehshell.exe": the shell the Media Center detection looked for.
-static int MediaCenterShellPath(char *path, size_t size)
+HWND Launch(int index, int defaultApp)
 {
-    char folder[256];
-    UINT length = GetWindowsDirectoryA(folder, sizeof folder);
-    if (length == 0 || length >= sizeof folder)
-        return 0;
-    return CopyText(path, size, folder) && AppendText(path, size, "\\ehome\\ehshell.exe");
-}
-
-HWND Launch(int index)
-{
-    if (index < 1 || index > TV_APP_COUNT)
+    if (!IsTvAppIndex(index))
         return NULL;
     HWND running = FindRunningInstance(index);
     if (running)
@@ -40,28 +32,34 @@ HWND Launch(int index)
         return NULL;
 
     char path[256];
-    int whole = CopyText(path, sizeof path, profile.installDir) && AppendText(path, sizeof path, "\\") &&
-                AppendText(path, sizeof path, profile.exeName);
-    // Media Center as the default takes its own shell, whichever profile is launched.
-    if (DetectMediaCenter() && defaultTvApp == APP_MEDIACENTER)
-        whole = MediaCenterShellPath(path, sizeof path);
+    int whole = FormatText(path, sizeof path, "%s\\%s", profile.installDir, profile.exeName);
+    // Applications with a program of their own are looked for at every launch; the default's
+    // program replaces the one being launched.
+    WalkTvApps([&](int other) {
+        const TvAppEntry *entry = CatalogueEntry(other);
+        char own[256];
+        int found = entry->ownLaunchPath ? entry->ownLaunchPath(own, sizeof own) : 0;
+        if (found && other == defaultApp)
+            whole = found == 1 && CopyText(path, sizeof path, own);
+        return false;
+    });
 
     // A cut path would start some other program; report it like any failed start.
     INT_PTR result = whole ? (INT_PTR)ShellExecuteA(NULL, "open", path, "remote", NULL, SW_SHOW) : 0;
     if (result > 32)
         profile.active = 1;
     else
-        MessageBoxA(NULL, "Can't launch TV application what you want.", "Remote Control", MB_OK);
+        ShowProgramMessage(IDS_LAUNCH_FAILED, MB_OK);
     return FindRunningInstance(index);
 }
 
-HWND ActivateOrLaunch(int index)
+HWND ActivateOrLaunch(int index, int defaultApp)
 {
-    if (index < 1 || index > TV_APP_COUNT || tvApps[index].installed != 1)
+    if (!IsTvAppIndex(index) || tvApps[index].installed != 1)
         return NULL;
     HWND window = FindWindowByClassPrefix(index);
     if (!window)
-        window = Launch(index);
+        window = Launch(index, defaultApp);
     if (!window)
         return NULL;
     Activate(window);

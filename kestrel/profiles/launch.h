@@ -6,8 +6,9 @@
 
 // A running instance's window if there is one; else starts the installed application with the
 // parameter "remote" and returns its window if it exists already. NULL when nothing is found.
-HWND Launch(int index);
+// defaultApp is the default application, whose program of its own may replace the launch.
+HWND Launch(int index, int defaultApp);
 // The installed application's window brought to the front, launching it when no class match runs.
-HWND ActivateOrLaunch(int index);
+HWND ActivateOrLaunch(int index, int defaultApp);
 
 #endif

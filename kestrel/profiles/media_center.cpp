@@ -1,13 +1,13 @@
 // Windows Media Center: the XP edition by its registry mark and shell file, Vista and later by
 // its "Ident" value. A failed detection keeps what an earlier success found.
-#include "install_detection.h"
+#include "profiles/media_center.h"
 
 #include <windows.h>
 
-#include "file_exists.h"
-#include "profile.h"
-#include "../core/seams.h"
+#include "base/seams.h"
 #include "common/bounded_text.h"
+#include "profiles/file_exists.h"
+#include "profiles/profile.h"
 
 static int ReadVersion(OSVERSIONINFOEXA *version)
 {
@@ -18,6 +18,16 @@ static int ReadVersion(OSVERSIONINFOEXA *version)
     ZeroMemory(version, sizeof *version);
     version->dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
     return windowsVersion((OSVERSIONINFOA *)version) != FALSE;
+}
+
+// "<Windows directory>\ehome\<file>"; 1 when it fit.
+static int EhomePath(char *path, size_t size, const char *file)
+{
+    char folder[256];
+    UINT length = GetWindowsDirectoryA(folder, sizeof folder);
+    if (length == 0 || length >= sizeof folder)
+        return 0;
+    return FormatText(path, size, "%s\\ehome\\%s", folder, file);
 }
 
 static int XpMediaCenterInstalled(void)
@@ -33,14 +43,7 @@ static int XpMediaCenterInstalled(void)
         return 0;
 
     char path[300];
-    char folder[256];
-    UINT length = GetWindowsDirectoryA(folder, sizeof folder);
-    if (length == 0 || length >= sizeof folder)
-        return 0;
-    if (!CopyText(path, sizeof path, folder) || !AppendText(path, sizeof path, "\\ehome") ||
-        !AppendText(path, sizeof path, "\\") || !AppendText(path, sizeof path, "EHSHELL.EXE"))
-        return 0;
-    return FileExists(path);
+    return EhomePath(path, sizeof path, "EHSHELL.EXE") && FileExists(path);
 }
 
 static int LaterMediaCenterInstalled(void)
@@ -75,4 +78,11 @@ int DetectMediaCenter(void)
         return 1;
     }
     return 0;
+}
+
+int MediaCenterLaunchPath(char *path, size_t size)
+{
+    if (!DetectMediaCenter())
+        return 0;
+    return EhomePath(path, size, "ehshell.exe") ? 1 : -1;
 }

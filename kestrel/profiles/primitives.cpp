@@ -1,6 +1,6 @@
 // Keystrokes go to whatever window is in front, so every tap and chord follows an Activate;
 // posted messages go to the looked-up window directly. No result is examined.
-#include "primitives.h"
+#include "profiles/primitives.h"
 
 // The applications expect the extended flag on every injected event, letters included.
 enum { KEY_DOWN_FLAGS = KEYEVENTF_EXTENDEDKEY, KEY_UP_FLAGS = KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP };

@@ -1,10 +1,10 @@
 // The nine profile records, built from the catalogue before the entry function runs.
-#include "profile.h"
+#include "profiles/profile.h"
 
 #include <string.h>
 
-#include "catalogue.h"
 #include "common/bounded_text.h"
+#include "profiles/catalogue.h"
 
 TvAppProfile tvApps[TV_APP_COUNT + 1];
 int launchWatch[TV_APP_COUNT + 1];

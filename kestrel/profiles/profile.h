@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app_index.h"
+#include "profiles/app_index.h"
 
 struct TvAppProfile {
     int installed;

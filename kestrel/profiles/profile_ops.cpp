@@ -1,16 +1,15 @@
 // Power key, close and key dispatch of each application, driven by its catalogue row.
-#include "profile_ops.h"
+#include "profiles/profile_ops.h"
 
 #include <windows.h>
 
-#include "app_windows.h"
-#include "catalogue.h"
-#include "detection_order.h"
-#include "key_map.h"
-#include "launch.h"
-#include "primitives.h"
-#include "profile.h"
-#include "../core/app_timer.h"
+#include "profiles/app_windows.h"
+#include "profiles/catalogue.h"
+#include "profiles/detection_order.h"
+#include "profiles/key_map.h"
+#include "profiles/launch.h"
+#include "profiles/primitives.h"
+#include "profiles/profile.h"
 
 void CloseApp(int index)
 {
@@ -31,19 +30,18 @@ void CloseApp(int index)
     profile.active = 0;
 }
 
-void TogglePower(int index)
+int TogglePower(int index, int defaultApp)
 {
     if (!CatalogueEntry(index))
-        return;
+        return 0;
     if (FindAppWindow(index)) {
         CloseApp(index);
-        return;
+        return 0;
     }
-    ActivateOrLaunch(index);
-    // Watched whether or not anything started: the watcher gives a starting application time.
-    StartTimer(watchTimer);
+    ActivateOrLaunch(index, defaultApp);
     if (tvApps[index].active != 0)
         launchWatch[index] = 1;
+    return 1;
 }
 
 void DispatchKey(int index, unsigned int key)
@@ -53,12 +51,7 @@ void DispatchKey(int index, unsigned int key)
         RunKeyMap(index, *entry->keyMap, key);
 }
 
-static int IsActive(int index, void *)
-{
-    return tvApps[index].active == 1;
-}
-
 int FirstActiveApp(void)
 {
-    return WalkTvApps(IsActive, NULL);
+    return WalkTvApps([](int index) { return tvApps[index].active == 1; });
 }

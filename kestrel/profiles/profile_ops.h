@@ -2,8 +2,10 @@
 #ifndef KESTREL_PROFILE_OPS_H
 #define KESTREL_PROFILE_OPS_H
 
-// Power key for application index: close it when its window exists, else start it.
-void TogglePower(int index);
+// Power key for application index: close it when its window exists, else start it (with
+// defaultApp as the default application). 1 when it took the launch path, whether or not
+// anything started, so that the caller watches for the window; 0 when it closed or did nothing.
+int TogglePower(int index, int defaultApp);
 // One remote key through the application's key map.
 void DispatchKey(int index, unsigned int key);
 // Closes the application when its window exists and then drops its active mark.

@@ -1,11 +1,11 @@
 // ZoruvUviro Zuvava's installation, found among the uninstall entries by its display name;
 // its playback skin decides one command of its key map.
-#include "install_detection.h"
+#include "profiles/zoruvuviro_probe.h"
 
 #include <windows.h>
 
-#include "file_exists.h"
-#include "profile.h"
+#include "profiles/file_exists.h"
+#include "profiles/profile.h"
 #include "common/bounded_text.h"
 
 // Reads a string value into buffer, always terminated; 1 on success.

@@ -1,4 +1,5 @@
-// Resource identifiers of kestrel, shared by kestrel.rc and the code; each number once.
+// Resource identifiers of kestrel, shared by kestrel.rc and the code; each number once within
+// its resource type (a string and the accelerator table are looked up by type and number).
 #ifndef KESTREL_RESOURCE_H
 #define KESTREL_RESOURCE_H
 
@@ -12,9 +13,14 @@
 #define IDD_SHUTDOWN 107
 #define IDC_APP_LIST 11
 
-// Strings: the main window's title and class name.
+// Strings: the main window's title (also every message box's caption and the tray tip) and
+// class name, then the texts of the message boxes.
 #define IDS_WINDOW_TITLE 22
 #define IDS_WINDOW_CLASS 23
+#define IDS_RECEIVER_MISSING 24
+#define IDS_LAUNCH_FAILED 25
+#define IDS_REINITIALIZE 26
+#define IDS_POWER_OFF_FAILED 27
 
 #define IDR_ACCELERATORS 23
 

@@ -1,7 +1,7 @@
 // About: the program's name, version and notice; OK, Escape or the close box end it.
-#include "about.h"
-#include "dialog_close.h"
-#include "place_dialog.h"
+#include "ui/about.h"
+#include "ui/dialog_close.h"
+#include "ui/place_dialog.h"
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {

@@ -1,25 +1,24 @@
 // Plain reads and writes of the profile marks.
-#include "app_marks.h"
+#include "ui/app_marks.h"
 
-#include "../profiles/install_detection.h"
-#include "../profiles/profile.h"
+#include "profiles/catalogue.h"
+#include "profiles/profile.h"
 
 int AppInstalledMark(int index)
 {
-    if (index < 1 || index > TV_APP_COUNT)
-        return 0;
-    return tvApps[index].installed;
+    return IsTvAppIndex(index) ? tvApps[index].installed : 0;
 }
 
 int AppListedAsInstalled(int index)
 {
-    if (index == APP_MEDIACENTER)
-        return DetectMediaCenter();
+    const TvAppEntry *entry = CatalogueEntry(index);
+    if (entry && entry->installedNow)
+        return entry->installedNow();
     return AppInstalledMark(index);
 }
 
 void ClearAppActive(int index)
 {
-    if (index >= 1 && index <= TV_APP_COUNT)
+    if (IsTvAppIndex(index))
         tvApps[index].active = 0;
 }

@@ -1,5 +1,5 @@
 // Ending a modal dialog on OK, Escape or its close box.
-#include "dialog_close.h"
+#include "ui/dialog_close.h"
 
 INT_PTR EndOnOkOrCancel(HWND dialog, UINT message, WPARAM wParam)
 {

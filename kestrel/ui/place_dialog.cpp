@@ -1,5 +1,5 @@
 // Dialog placement by full-screen width, one row per known width.
-#include "place_dialog.h"
+#include "ui/place_dialog.h"
 
 struct DialogPlace {
     int width;

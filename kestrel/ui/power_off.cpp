@@ -1,9 +1,11 @@
 // PowerOffComputer: the shut-down privilege, then ExitWindowsEx through its seam.
-#include "power_off.h"
+#include "ui/power_off.h"
 
 #include <windows.h>
 
-#include "../core/seams.h"
+#include "base/program_message.h"
+#include "base/seams.h"
+#include "res/resource.h"
 
 // Enables the shut-down privilege in this process's token; 1 when it was granted.
 static int EnableShutdownPrivilege(void)
@@ -37,5 +39,5 @@ void PowerOffComputer(void)
     if (!EnableShutdownPrivilege())
         return;
     if (!exitWindows(EWX_POWEROFF | EWX_FORCE, 0))
-        MessageBoxA(NULL, "Can't run ExitWindowsEx.", "Remote Control", MB_OK);
+        ShowProgramMessage(IDS_POWER_OFF_FAILED, MB_OK);
 }

@@ -1,42 +1,34 @@
 // The Setting dialog: the installed applications in detection order; OK makes the chosen one
 // the default and stores it, Cancel (Escape, the close box) changes nothing.
-#include "setting_dialog.h"
+#include "ui/setting_dialog.h"
 
 #include <string.h>
 
-#include "app_marks.h"
-#include "place_dialog.h"
-#include "settings.h"
-#include "../profiles/catalogue.h"
-#include "../profiles/detection_order.h"
-#include "../res/resource.h"
+#include "profiles/catalogue.h"
+#include "profiles/detection_order.h"
+#include "res/resource.h"
+#include "ui/app_marks.h"
+#include "ui/place_dialog.h"
+#include "ui/settings.h"
 
 int settingListPosition = -1;
 char chosenAppText[64];
-
-static int AddInstalledApp(int index, void *list)
-{
-    if (!AppListedAsInstalled(index))
-        return 0;
-    LRESULT position = SendMessageA((HWND)list, CB_ADDSTRING, 0, (LPARAM)CatalogueEntry(index)->menuText);
-    if (position >= 0 && index == defaultTvApp)
-        settingListPosition = (int)position;
-    return 0;
-}
 
 static void FillList(HWND dialog)
 {
     HWND list = GetDlgItem(dialog, IDC_APP_LIST);
     SendMessageA(list, CB_RESETCONTENT, 0, 0);
-    WalkTvApps(AddInstalledApp, list);
+    WalkTvApps([list](int index) {
+        if (!AppListedAsInstalled(index))
+            return false;
+        LRESULT position = SendMessageA(list, CB_ADDSTRING, 0, (LPARAM)CatalogueEntry(index)->menuText);
+        if (position >= 0 && index == defaultTvApp)
+            settingListPosition = (int)position;
+        return false;
+    });
     if (settingListPosition == -1)
         settingListPosition = 0;
     SendMessageA(list, CB_SETCURSEL, (WPARAM)settingListPosition, 0);
-}
-
-static int MatchesChosenText(int index, void *)
-{
-    return strcmp(chosenAppText, CatalogueEntry(index)->menuText) == 0;
 }
 
 static void TakeChoice(HWND dialog)
@@ -50,7 +42,8 @@ static void TakeChoice(HWND dialog)
     if (length < 0 || length >= (LRESULT)sizeof chosenAppText)
         return;
     SendMessageA(list, CB_GETLBTEXT, (WPARAM)settingListPosition, (LPARAM)chosenAppText);
-    int index = WalkTvApps(MatchesChosenText, NULL);
+    int index =
+        WalkTvApps([](int index) { return strcmp(chosenAppText, CatalogueEntry(index)->menuText) == 0; });
     if (index == 0 || index == defaultTvApp)
         return;
     defaultTvApp = index;

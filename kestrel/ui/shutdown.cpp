@@ -1,29 +1,26 @@
 // The shut-down confirmation. Its modal loop runs inside the polling tick that opened it, and
 // the nested ticks answer it through WM_KEYDOWN: the flag is cleared before EndDialog on every
 // way out, so that no later tick sends a key to a dialog that is going.
-#include "shutdown.h"
+#include "ui/shutdown.h"
 
-#include "place_dialog.h"
-#include "power_off.h"
-#include "../profiles/app_windows.h"
-#include "../profiles/detection_order.h"
-#include "../res/resource.h"
+#include "profiles/app_windows.h"
+#include "profiles/detection_order.h"
+#include "res/resource.h"
+#include "ui/place_dialog.h"
+#include "ui/power_off.h"
 
 int shutdownDialogOpen = 0;
 HWND shutdownDialogWindow = NULL;
 
-static int NoteWindow(int index, void *found)
-{
-    if (FindDetectionWindow(index))
-        *(int *)found = 1;
-    // All nine lookups, always.
-    return 0;
-}
-
 int NoTvAppWindowPresent(void)
 {
     int found = 0;
-    WalkTvApps(NoteWindow, &found);
+    // All nine lookups, always.
+    WalkTvApps([&found](int index) {
+        if (FindDetectionWindow(index))
+            found = 1;
+        return false;
+    });
     return !found;
 }
 

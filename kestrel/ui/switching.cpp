@@ -1,49 +1,47 @@
 // Switching to the default application: tray launch items and the Power key with no
 // application driven. Both ask every other application to close first.
-#include "switching.h"
+#include "ui/switching.h"
 
 #include <windows.h>
 
-#include "app_marks.h"
-#include "settings.h"
-#include "../profiles/app_windows.h"
-#include "../profiles/detection_order.h"
-#include "../profiles/launch.h"
-#include "../profiles/profile_ops.h"
-
-static int CloseUnlessKept(int index, void *kept)
-{
-    if (index != *(int *)kept)
-        CloseApp(index);
-    return 0;
-}
+#include "base/program_message.h"
+#include "profiles/app_windows.h"
+#include "profiles/detection_order.h"
+#include "profiles/launch.h"
+#include "profiles/profile_ops.h"
+#include "res/resource.h"
+#include "ui/app_marks.h"
+#include "ui/settings.h"
 
 void CloseOtherApps(int index)
 {
-    WalkTvApps(CloseUnlessKept, &index);
+    WalkTvApps([index](int other) {
+        if (other != index)
+            CloseApp(other);
+        return false;
+    });
 }
 
 void SwitchToApp(int index)
 {
-    if (index < 1 || index > TV_APP_COUNT)
+    if (!IsTvAppIndex(index))
         return;
     CloseOtherApps(index);
-    ActivateOrLaunch(index);
+    ActivateOrLaunch(index, defaultTvApp);
     // After the launch, which must still see the previous default; in memory only.
     defaultTvApp = index;
 }
 
-void PowerDefaultApp(void)
+int PowerDefaultApp(void)
 {
     int index = defaultTvApp;
-    if (index < 1 || index > TV_APP_COUNT)
-        return;
+    if (!IsTvAppIndex(index))
+        return 0;
     // Media Center's mark as it stands: no new detection on a key press.
     if (AppInstalledMark(index) == 0)
-        MessageBoxA(NULL, "Please re-initialize the TV application settings.", "Remote Control",
-                    MB_OK | MB_SETFOREGROUND);
+        ShowProgramMessage(IDS_REINITIALIZE, MB_OK | MB_SETFOREGROUND);
     CloseOtherApps(index);
-    TogglePower(index);
+    return TogglePower(index, defaultTvApp);
 }
 
 int IsAppWindowPresent(int index)

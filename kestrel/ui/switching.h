@@ -7,8 +7,9 @@
 void CloseOtherApps(int index);
 // Tray command 1100 + index: the others closed, index brought up, the default in memory only.
 void SwitchToApp(int index);
-// Power with no application driven: the others closed, the default toggled.
-void PowerDefaultApp(void);
+// Power with no application driven: the others closed, the default toggled. 1 when the
+// default took the launch path, so that the caller watches for its window.
+int PowerDefaultApp(void);
 // 1 when application index's window exists: the tray item's check mark.
 int IsAppWindowPresent(int index);
 

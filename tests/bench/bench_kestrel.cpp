@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "af15bdaex.h"
-#include "core/app_timer.h"
+#include "core/af15bdaex.h"
+#include "base/app_timer.h"
 #include "core/dispatch.h"
 #include "core/pointer_steps.h"
 #include "core/receiver.h"

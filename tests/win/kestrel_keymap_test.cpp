@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/seams.h"
+#include "base/seams.h"
 #include "profiles/profile.h"
 #include "profiles/profile_ops.h"
 #include "tvapp_support.h"

@@ -2,12 +2,13 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-#include "core/app_timer.h"
+#include "base/app_timer.h"
+#include "core/launch_watch.h"
 #include "kestrel_window.h"
 #include "stick_plug.h"
 #include "tuner_control.h"
 #include "core/receiver.h"
-#include "core/seams.h"
+#include "base/seams.h"
 #include "profiles/profile.h"
 #include "win_support.h"
 

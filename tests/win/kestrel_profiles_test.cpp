@@ -6,11 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "core/app_timer.h"
+#include "base/app_timer.h"
+#include "core/launch_watch.h"
 #include "core/receiver.h"
-#include "core/seams.h"
+#include "base/seams.h"
 #include "profiles/app_windows.h"
-#include "profiles/install_detection.h"
+#include "profiles/media_center.h"
+#include "profiles/zoruvuviro_probe.h"
 #include "profiles/launch.h"
 #include "profiles/profile.h"
 #include "profiles/profile_ops.h"
@@ -169,7 +171,7 @@ TEST_F(Profiles, LaunchStartsTheFolderValueAsItStandsWithRemote)
 {
     std::string folder = InstallTotalMedia("\\");
     tvApps[APP_TOTALMEDIA].active = 0;
-    Launch(APP_TOTALMEDIA);
+    Launch(APP_TOTALMEDIA, defaultTvApp);
     apps.push_back(TvAppInstance());
     ASSERT_TRUE(AttachTvApp(NULL, "Arcsoft TotalMedia", folder + "\\TotalMedia.record.txt", 10000, &apps.back()));
     std::vector<std::string> record = ReadRecord(folder + "\\TotalMedia.record.txt");
@@ -186,7 +188,7 @@ TEST_F(Profiles, FailedLaunchSaysSoAndLeavesTheMark)
     SetString(totalMediaKey, "AppPath", TestTempFolder("nothing here"));
     BuildProfile(APP_TOTALMEDIA);
     ASSERT_EQ(1, tvApps[APP_TOTALMEDIA].installed);
-    EXPECT_EQ(NULL, Launch(APP_TOTALMEDIA));
+    EXPECT_EQ(NULL, Launch(APP_TOTALMEDIA, defaultTvApp));
     EXPECT_EQ(1, answeredBoxes);
     EXPECT_EQ("Can't launch TV application what you want.", answeredBoxText);
     EXPECT_EQ(0, tvApps[APP_TOTALMEDIA].active);
@@ -198,7 +200,7 @@ TEST_F(Profiles, RunningInstanceIsReturnedAndNothingStarts)
     HWND xpert = OpenTestWindow("XPERT_TVR", "XpertTVR");
     windows.push_back(xpert);
     ASSERT_EQ(0, tvApps[APP_XPERTTVR].installed);
-    EXPECT_EQ(xpert, Launch(APP_XPERTTVR));
+    EXPECT_EQ(xpert, Launch(APP_XPERTTVR, defaultTvApp));
     EXPECT_EQ(0, answeredBoxes);
     EXPECT_EQ(0, tvApps[APP_XPERTTVR].active);
 }
@@ -213,7 +215,7 @@ TEST_F(Profiles, ZoruvUviroClassPrefixFindsDeverOroru)
     windows.push_back(bystander);
     SetForegroundWindow(bystander);
     TakeRecord(dever);
-    EXPECT_EQ(dever.mainWindow, ActivateOrLaunch(APP_ZORUVUVIRO));
+    EXPECT_EQ(dever.mainWindow, ActivateOrLaunch(APP_ZORUVUVIRO, defaultTvApp));
     std::vector<std::string> record = TakeRecord(dever);
     bool activated = record == std::vector<std::string>{ "activate main" } ||
                      WaitFor([&] { return GetForegroundWindow() == dever.mainWindow; }, 2000);
@@ -252,7 +254,7 @@ TEST_F(Profiles, PowerClosesARunningApplicationWithAltF4)
 {
     TvAppInstance &app = Start("--as 5 --all-keys", "altf4");
     tvApps[APP_TOTALMEDIA].active = 1;
-    TogglePower(APP_TOTALMEDIA);
+    EXPECT_EQ(0, TogglePower(APP_TOTALMEDIA, defaultTvApp)) << "closing asks for no watcher";
     std::vector<std::string> record = WithoutForeground(TakeRecord(app));
     std::vector<std::string> keys;
     for (const std::string &line : record) {
@@ -265,7 +267,6 @@ TEST_F(Profiles, PowerClosesARunningApplicationWithAltF4)
                                          "key 115 down ext=1 injected=1 scan=0 extra=0", "close alt-f4" }),
               keys);
     EXPECT_EQ(0, tvApps[APP_TOTALMEDIA].active);
-    EXPECT_FALSE(watchTimer.running) << "closing starts no watcher";
 }
 
 TEST_F(Profiles, CloseOfAnApplicationNotRunningKeepsItsMark)
@@ -280,7 +281,8 @@ TEST_F(Profiles, PowerForAnApplicationNeitherInstalledNorRunningStillWatches)
     HWND owner = OpenTestWindow("ProfilesOwner", "owner");
     windows.push_back(owner);
     BindTimer(watchTimer, owner, WATCH_PERIOD_MS);
-    TogglePower(APP_RARARURI);
+    EXPECT_EQ(1, TogglePower(APP_RARARURI, defaultTvApp)) << "the launch path asks for the watcher";
+    StartTimer(watchTimer);
     EXPECT_EQ(0, launchWatch[APP_RARARURI]);
     EXPECT_EQ(0, answeredBoxes);
     // The watcher's tick finds no flag, gives a starting application two seconds, then stops.
@@ -296,7 +298,7 @@ TEST_F(Profiles, PowerLaunchesThroughTheShellAndFlagsTheLaunch)
     windows.push_back(owner);
     BindTimer(watchTimer, owner, WATCH_PERIOD_MS);
     std::string folder = InstallTotalMedia("");
-    TogglePower(APP_TOTALMEDIA);
+    EXPECT_EQ(1, TogglePower(APP_TOTALMEDIA, defaultTvApp));
     // Before the watcher's first tick: launched, driven and watched.
     EXPECT_EQ(1, tvApps[APP_TOTALMEDIA].active);
     EXPECT_EQ(1, launchWatch[APP_TOTALMEDIA]);
@@ -407,8 +409,7 @@ TEST_F(MediaCenter, DefaultMediaCenterLaunchesItsShellForAnyProfile)
     ASSERT_NE("", InstallTvApp(folder, "ehshell.exe"));
     DeleteFileA((folder + "\\ehshell.record.txt").c_str());
     InstallTotalMedia("");
-    defaultTvApp = 4;
-    Launch(APP_TOTALMEDIA);
+    Launch(APP_TOTALMEDIA, APP_MEDIACENTER);
     apps.push_back(TvAppInstance());
     ASSERT_TRUE(AttachTvApp("eHome Render Window", NULL, folder + "\\ehshell.record.txt", 10000, &apps.back()));
     std::vector<std::string> record = ReadRecord(folder + "\\ehshell.record.txt");

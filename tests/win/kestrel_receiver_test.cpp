@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "af15bdaex.h"
-#include "core/app_timer.h"
+#include "core/af15bdaex.h"
+#include "core/capture_filter.h"
+#include "base/app_timer.h"
+#include "core/launch_watch.h"
 #include "core/dispatch.h"
 #include "core/main_window.h"
 #include "core/receiver.h"

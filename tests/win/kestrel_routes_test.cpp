@@ -5,13 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "af15bdaex.h"
-#include "core/app_timer.h"
+#include "core/af15bdaex.h"
+#include "base/app_timer.h"
+#include "core/launch_watch.h"
 #include "core/dispatch.h"
 #include "core/key_filter.h"
 #include "core/pointer_steps.h"
 #include "core/receiver.h"
-#include "core/seams.h"
+#include "base/seams.h"
 #include "profiles/profile.h"
 #include "stick_plug.h"
 #include "tuner_control.h"
@@ -126,6 +127,7 @@ TEST_F(Routes, PowerGoesToTheDrivenApplication)
     tvApps[APP_XPERTTVR].active = 1;
     defaultTvApp = 5;
     Remote("press 19");
+    EXPECT_FALSE(watchTimer.running) << "closing starts no watcher";
     Lines record = WithoutForeground(TakeRecord(xpert));
     ASSERT_FALSE(record.empty());
     EXPECT_EQ("post main 3024 1 0", record[0]) << "closed by its own Power action";
@@ -138,6 +140,7 @@ TEST_F(Routes, PowerWithNothingDrivenTakesTheDefaultApplicationPath)
     TvAppInstance &xpert = Start("--as 7", "power-default");
     defaultTvApp = 5;
     Remote("press 19");
+    EXPECT_TRUE(watchTimer.running) << "the default's launch is watched, started or not";
     EXPECT_EQ("Please re-initialize the TV application settings.", answeredBoxText);
     Lines record = WithoutForeground(TakeRecord(xpert));
     ASSERT_FALSE(record.empty());

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/seams.h"
+#include "base/seams.h"
 #include "dialog_probe.h"
 #include "profiles/profile.h"
 #include "registry_support.h"

@@ -4,14 +4,14 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-#include "af15bdaex.h"
-#include "core/app_timer.h"
+#include "core/af15bdaex.h"
+#include "base/app_timer.h"
 #include "core/dispatch.h"
 #include "core/key_filter.h"
 #include "core/mouse.h"
 #include "core/pointer_steps.h"
 #include "core/receiver.h"
-#include "core/seams.h"
+#include "base/seams.h"
 #include "dialog_probe.h"
 #include "profiles/profile.h"
 #include "stick_plug.h"

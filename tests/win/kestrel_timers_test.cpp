@@ -1,7 +1,7 @@
 // AppTimer: idempotent start and stop over real window timers.
 #include <gtest/gtest.h>
 
-#include "core/app_timer.h"
+#include "base/app_timer.h"
 #include "win_support.h"
 
 static int ticks;

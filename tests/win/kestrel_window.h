@@ -2,7 +2,10 @@
 #ifndef TESTS_KESTREL_WINDOW_H
 #define TESTS_KESTREL_WINDOW_H
 
-#include "core/app_timer.h"
+#include "base/app_timer.h"
+#include "core/dispatch.h"
+#include "core/launch_watch.h"
+#include "core/receiver.h"
 #include "core/key_filter.h"
 #include "core/main_window.h"
 #include "core/pointer_steps.h"

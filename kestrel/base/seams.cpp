@@ -1,5 +1,5 @@
 // Default bindings of the clock, sleep, power-off and version seams.
-#include "seams.h"
+#include "base/seams.h"
 
 DWORD (WINAPI *clockTick)(void) = GetTickCount;
 VOID (WINAPI *sleepThread)(DWORD) = Sleep;

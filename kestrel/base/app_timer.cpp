@@ -1,7 +1,5 @@
 // AppTimer: a window timer that remembers whether it runs, so start and stop are idempotent.
-#include "app_timer.h"
-#include "dispatch.h"
-#include "receiver.h"
+#include "base/app_timer.h"
 
 AppTimer::AppTimer(UINT timerId, TIMERPROC timerProcedure)
     : running(false), id(timerId), window(NULL), periodMs(0), procedure(timerProcedure)
@@ -37,7 +35,3 @@ void StopTimer(AppTimer &timer)
     KillTimer(timer.window, timer.id);
     timer.running = false;
 }
-
-AppTimer pollTimer(POLL_TIMER_ID, PollRemote);
-AppTimer watchTimer(WATCH_TIMER_ID, WatchLaunchedApp);
-AppTimer retryTimer(RETRY_TIMER_ID, RetryReceiver);

@@ -1,4 +1,5 @@
-// Window timers that drive the program: key polling, launch watcher, receiver retry.
+// Window timers that remember whether they run, so that start and stop are idempotent; each
+// record lives beside its callback.
 #ifndef KESTREL_APP_TIMER_H
 #define KESTREL_APP_TIMER_H
 
@@ -18,12 +19,5 @@ struct AppTimer {
 void BindTimer(AppTimer &timer, HWND window, UINT periodMs);
 void StartTimer(AppTimer &timer);
 void StopTimer(AppTimer &timer);
-
-enum { POLL_TIMER_ID = 1, WATCH_TIMER_ID = 2, RETRY_TIMER_ID = 3 };
-enum { POLL_PERIOD_MS = 100, WATCH_PERIOD_MS = 100, RETRY_PERIOD_MS = 3000 };
-
-extern AppTimer pollTimer;
-extern AppTimer watchTimer;
-extern AppTimer retryTimer;
 
 #endif

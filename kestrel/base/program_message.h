@@ -1,0 +1,10 @@
+// kestrel's message boxes: no owner, the caption and the text from the string table.
+#ifndef KESTREL_PROGRAM_MESSAGE_H
+#define KESTREL_PROGRAM_MESSAGE_H
+
+#include <windows.h>
+
+// Shows string textId with the program's caption and the given style; MessageBoxA's result.
+int ShowProgramMessage(UINT textId, UINT style);
+
+#endif

@@ -1,0 +1,15 @@
+// The launch watcher: drops a launched application's active mark once its window is gone.
+#ifndef KESTREL_LAUNCH_WATCH_H
+#define KESTREL_LAUNCH_WATCH_H
+
+#include <windows.h>
+
+#include "base/app_timer.h"
+
+enum { WATCH_TIMER_ID = 2, WATCH_PERIOD_MS = 100 };
+
+extern AppTimer watchTimer;
+
+void CALLBACK WatchLaunchedApp(HWND window, UINT message, UINT_PTR timerId, DWORD time);
+
+#endif
