@@ -50,14 +50,6 @@ static void RunDetectionCascade(int key)
     DispatchKey(index, (unsigned int)key);
 }
 
-// A launch by the Power key is watched whether or not anything started: the watcher gives a
-// starting application time.
-static void WatchIfLaunched(int launched)
-{
-    if (launched)
-        StartTimer(watchTimer);
-}
-
 void RouteKey(int routedKey, HWND owner)
 {
     int activeApp = FirstActiveApp();
@@ -66,13 +58,17 @@ void RouteKey(int routedKey, HWND owner)
         AnswerConfirmation(routedKey);
         break;
     case ROUTE_TOGGLE_POWER:
-        WatchIfLaunched(TogglePower(activeApp, defaultTvApp));
+        // A launch is watched whether or not anything started: the watcher gives a starting
+        // application time.
+        if (TogglePower(activeApp, defaultTvApp))
+            StartTimer(watchTimer);
         break;
     case ROUTE_DISPATCH_KEY:
         DispatchKey(activeApp, (unsigned int)routedKey);
         break;
     case ROUTE_POWER_DEFAULT:
-        WatchIfLaunched(PowerDefaultApp());
+        if (PowerDefaultApp())
+            StartTimer(watchTimer);
         break;
     case ROUTE_SHUTDOWN_REQUEST:
         if (NoTvAppWindowPresent())

@@ -95,7 +95,7 @@ static LRESULT OnTrayNotify(LPARAM mouseMessage)
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
         if (receiverReady == 1) {
-            ShowTrayMenu();
+            ShowTrayMenu(mainWindow);
             break;
         }
         ShowProgramMessage(IDS_RECEIVER_MISSING, MB_ICONWARNING | MB_SETFOREGROUND);

@@ -1,10 +1,7 @@
 // Tray icon 10 with callback message 1001, and the menu it opens.
 #include "core/tray.h"
 
-#include <string.h>
-
 #include "common/bounded_text.h"
-#include "core/main_window.h"
 #include "profiles/catalogue.h"
 #include "res/resource.h"
 #include "ui/app_marks.h"
@@ -65,7 +62,7 @@ HMENU BuildTrayMenu(void)
     return menu;
 }
 
-void ShowTrayMenu(void)
+void ShowTrayMenu(HWND owner)
 {
     POINT at;
     GetCursorPos(&at);
@@ -75,6 +72,6 @@ void ShowTrayMenu(void)
     if (!trayMenu)
         return;
     // Without the foreground the menu would not close when the user clicks elsewhere.
-    SetForegroundWindow(mainWindow);
-    TrackPopupMenu(trayMenu, 0, at.x, at.y, 0, mainWindow, NULL);
+    SetForegroundWindow(owner);
+    TrackPopupMenu(trayMenu, 0, at.x, at.y, 0, owner, NULL);
 }

@@ -15,7 +15,8 @@ int AddTrayIcon(HWND window, UINT iconId, HICON icon, const char *tip);
 int RemoveTrayIcon(HWND window, UINT iconId);
 // Re-applies the icon and tip.
 int RefreshTrayIcon(void);
-void ShowTrayMenu(void);
+// Shows the menu at the pointer; owner gets its commands.
+void ShowTrayMenu(HWND owner);
 // Builds the menu for the current default application without showing it.
 HMENU BuildTrayMenu(void);
 

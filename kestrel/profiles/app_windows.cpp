@@ -21,7 +21,9 @@ HWND FindDetectionWindow(int index)
 HWND FindAppWindow(int index)
 {
     const TvAppEntry *entry = CatalogueEntry(index);
-    return entry ? entry->findAppWindow(index) : NULL;
+    if (!entry)
+        return NULL;
+    return entry->findAppWindow ? entry->findAppWindow(index) : FindDetectionWindow(index);
 }
 
 HWND FindWindowByClassPrefix(int index)

@@ -1,4 +1,5 @@
-// The catalogue of the nine TV applications: one row each.
+// The catalogue of the nine TV applications: one row each, from which the profile records
+// are built.
 #ifndef KESTREL_CATALOGUE_H
 #define KESTREL_CATALOGUE_H
 
@@ -37,7 +38,8 @@ struct TvAppEntry {
     // present (Media Center's shell); looked for at every launch. 1 with the path, -1 present
     // but the path did not fit, 0 absent. NULL: none.
     int (*ownLaunchPath)(char *path, size_t size);
-    // The application's own window lookup, for its key map, close and Power key.
+    // The application's own window lookup, for its key map, close and Power key; NULL: the
+    // running check above.
     HWND (*findAppWindow)(int index);
     CloseAction close;
     const KeyMap *keyMap;
@@ -45,5 +47,9 @@ struct TvAppEntry {
 
 // The row of index 1..9, NULL for anything else.
 const TvAppEntry *CatalogueEntry(int index);
+// Builds one profile record from its row: marks cleared, install path read, names copied.
+void BuildProfile(int index);
+// Builds all nine; runs before the program's entry function and again when a test asks.
+void BuildProfiles(void);
 
 #endif

@@ -71,14 +71,10 @@ struct KeyMap {
     UINT commandMessage;
     int commandInLParam;
     WPARAM commandWParam;
-    // An application that routes keys itself (pop-ups); NULL for the plain interpreter.
-    void (*route)(int index, const KeyMapRow &row, unsigned int command);
+    // An application that routes keys itself (pop-ups), given its main window as looked up
+    // for the row (NULL when none); NULL for the plain interpreter.
+    void (*route)(int index, HWND main, const KeyMapRow &row, unsigned int command);
 };
-
-// The digit of a digit key code (30..38: 1..9, 39: 0), or -1 for any other code.
-int DigitOfKey(unsigned int code);
-// Runs the rows of code: one window lookup, every row in order, then the pause of the entry.
-void RunKeyMap(int index, const KeyMap &map, unsigned int code);
 
 #define KEY_MAP_ROWS(table) table, (int)(sizeof table / sizeof table[0])
 

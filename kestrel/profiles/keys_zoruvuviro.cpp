@@ -4,7 +4,6 @@
 // player is the pop-up in front; s Ctrl+T, whose command depends on the installed skin.
 #include "profiles/keys_zoruvuviro.h"
 
-#include "profiles/app_windows.h"
 #include "profiles/primitives.h"
 #include "profiles/profile.h"
 
@@ -62,14 +61,11 @@ HWND PopupSearch(void)
     return NULL;
 }
 
-static void RouteZoruvKey(int index, const KeyMapRow &row, unsigned int command)
+static void RouteZoruvKey(int index, HWND main, const KeyMapRow &row, unsigned int command)
 {
-    TvAppProfile &profile = tvApps[index];
-    HWND main = FindAppWindow(index);
-    profile.window = main;
     // The search runs even without the main window: it refreshes the stored handles.
     HWND popup = PopupSearch();
-    profile.popupWindow = popup;
+    tvApps[index].popupWindow = popup;
     switch (row.mark) {
     case 'p':
         if (!main)

@@ -1,10 +1,7 @@
-// The nine profile records, built from the catalogue before the entry function runs.
+// The nine profile records and the flags the start-up probes leave.
 #include "profiles/profile.h"
 
-#include <string.h>
-
 #include "common/bounded_text.h"
-#include "profiles/catalogue.h"
 
 TvAppProfile tvApps[TV_APP_COUNT + 1];
 int launchWatch[TV_APP_COUNT + 1];
@@ -35,24 +32,3 @@ int ReadInstallPath(TvAppProfile &profile, const char *subKey, const char *value
     profile.active = 0;
     return 1;
 }
-
-void BuildProfile(int index)
-{
-    const TvAppEntry *entry = CatalogueEntry(index);
-    if (!entry)
-        return;
-    TvAppProfile &profile = tvApps[index];
-    memset(&profile, 0, sizeof profile);
-    ReadInstallPath(profile, entry->registryKey, entry->registryValue, entry->exeName);
-    CopyText(profile.launchClass, sizeof profile.launchClass, entry->launchClass);
-    CopyText(profile.windowName, sizeof profile.windowName, entry->windowName);
-}
-
-void BuildProfiles(void)
-{
-    for (int index = 1; index <= TV_APP_COUNT; ++index)
-        BuildProfile(index);
-}
-
-// The install paths are read before the main window exists, as the records come to life.
-static const int profilesBuilt = (BuildProfiles(), 1);

@@ -29,9 +29,5 @@ extern int zoruvSkinFlag;
 
 // Fills installed, active, installDir and exeName from a string value under HKEY_LOCAL_MACHINE.
 int ReadInstallPath(TvAppProfile &profile, const char *subKey, const char *valueName, const char *exeName);
-// Builds one record from its catalogue row: marks cleared, install path read, names copied.
-void BuildProfile(int index);
-// Builds all nine; runs before the program's entry function and again when a test asks.
-void BuildProfiles(void);
 
 #endif

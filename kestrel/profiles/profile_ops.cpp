@@ -6,7 +6,7 @@
 #include "profiles/app_windows.h"
 #include "profiles/catalogue.h"
 #include "profiles/detection_order.h"
-#include "profiles/key_map.h"
+#include "profiles/key_interpreter.h"
 #include "profiles/launch.h"
 #include "profiles/primitives.h"
 #include "profiles/profile.h"

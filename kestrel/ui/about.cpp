@@ -1,6 +1,6 @@
 // About: the program's name, version and notice; OK, Escape or the close box end it.
 #include "ui/about.h"
-#include "ui/dialog_close.h"
+
 #include "ui/place_dialog.h"
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
@@ -9,5 +9,9 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         PlaceDialog(dialog);
         return TRUE;
     }
-    return EndOnOkOrCancel(dialog, message, wParam);
+    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+        EndDialog(dialog, LOWORD(wParam));
+        return TRUE;
+    }
+    return FALSE;
 }

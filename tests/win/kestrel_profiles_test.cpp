@@ -1,7 +1,6 @@
 // Install paths, window lookups, launching through the real shell, closing, the Power key and
 // the installation tests, against registry values, windows and the TV application stand-in.
 #include <gtest/gtest.h>
-#include <shlwapi.h>
 #include <deque>
 #include <string>
 #include <vector>
@@ -16,6 +15,7 @@
 #include "profiles/launch.h"
 #include "profiles/profile.h"
 #include "profiles/profile_ops.h"
+#include "registry_support.h"
 #include "tvapp_support.h"
 #include "ui/settings.h"
 #include "win_support.h"
@@ -24,27 +24,6 @@ static std::vector<DWORD> sleeps;
 static VOID WINAPI RecordSleep(DWORD milliseconds)
 {
     sleeps.push_back(milliseconds);
-}
-
-static void SetString(const char *subKey, const char *name, const std::string &value)
-{
-    HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_LOCAL_MACHINE, subKey, &key));
-    ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key, name, 0, REG_SZ, (const BYTE *)value.c_str(), (DWORD)value.size() + 1));
-    RegCloseKey(key);
-}
-
-static void SetDword(const char *subKey, const char *name, DWORD value)
-{
-    HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_LOCAL_MACHINE, subKey, &key));
-    ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key, name, 0, REG_DWORD, (const BYTE *)&value, sizeof value));
-    RegCloseKey(key);
-}
-
-static void DeleteKeyTree(const std::string &subKey)
-{
-    SHDeleteKeyA(HKEY_LOCAL_MACHINE, subKey.c_str());
 }
 
 static const char totalMediaKey[] = "SOFTWARE\\ArcSoft\\TotalMedia";
@@ -92,7 +71,7 @@ protected:
         std::string folder = TestTempFolder("tv apps") + "\\TotalMedia";
         EXPECT_NE("", InstallTvApp(folder, "TotalMedia.exe"));
         DeleteFileA((folder + "\\TotalMedia.record.txt").c_str());
-        SetString(totalMediaKey, "AppPath", folder + valueSuffix);
+        ASSERT_TRUE(WriteString(totalMediaKey, "AppPath", folder + valueSuffix));
         BuildProfile(APP_TOTALMEDIA);
         return folder;
     }
@@ -101,23 +80,19 @@ protected:
 TEST_F(Profiles, InstallPathFitsInOneHundredTwentySevenCharacters)
 {
     std::string exact(127, 'x');
-    SetString(totalMediaKey, "AppPath", exact);
+    ASSERT_TRUE(WriteString(totalMediaKey, "AppPath", exact));
     BuildProfile(APP_TOTALMEDIA);
     EXPECT_EQ(1, tvApps[APP_TOTALMEDIA].installed);
     EXPECT_EQ(exact, tvApps[APP_TOTALMEDIA].installDir);
     EXPECT_STREQ("TotalMedia.exe", tvApps[APP_TOTALMEDIA].exeName);
 
-    SetString(totalMediaKey, "AppPath", std::string(128, 'y'));
+    ASSERT_TRUE(WriteString(totalMediaKey, "AppPath", std::string(128, 'y')));
     BuildProfile(APP_TOTALMEDIA);
     EXPECT_EQ(0, tvApps[APP_TOTALMEDIA].installed);
     EXPECT_STREQ("", tvApps[APP_TOTALMEDIA].exeName);
 
     // 128 bytes stored without a terminator are just as long.
-    HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_LOCAL_MACHINE, totalMediaKey, &key));
-    std::string unterminated(128, 'z');
-    RegSetValueExA(key, "AppPath", 0, REG_SZ, (const BYTE *)unterminated.data(), 128);
-    RegCloseKey(key);
+    ASSERT_TRUE(WriteRegValue(totalMediaKey, "AppPath", REG_SZ, std::string(128, 'z')));
     BuildProfile(APP_TOTALMEDIA);
     EXPECT_EQ(0, tvApps[APP_TOTALMEDIA].installed);
 
@@ -135,14 +110,14 @@ TEST_F(Profiles, EachApplicationIsFoundUnderItsOwnKeyAndValue)
             DeleteKeyTree(vendor);
     };
     removeVendors();
-    SetString("SOFTWARE\\CyberLink\\PowerCinema", "InstallPath", "C:\\pc");
-    SetString("Software\\InterVideo\\WinDVR", "PATH", "C:\\dvr");
-    SetString("Software\\Honestech\\HT IC-TV", "AppPath", "C:\\ictv");
-    SetString("SOFTWARE\\ArcSoft\\TotalMedia", "AppPath", "C:\\tm");
-    SetString("Software\\Honestech\\TV Plus\\DTVR", "AppPath", "C:\\deverororu");
-    SetString("Software\\Honestech\\TV Plus\\TVR", "AppPath", "C:\\xpert");
-    SetString("SOFTWARE\\Honestech\\DVB Plus\\DTVR", "AppPath", "C:\\rarararuri");
-    SetString("Software\\VUzeva Multimedia\\TV Center\\DTVR", "AppPath", "C:\\zoruv");
+    ASSERT_TRUE(WriteString("SOFTWARE\\CyberLink\\PowerCinema", "InstallPath", "C:\\pc"));
+    ASSERT_TRUE(WriteString("Software\\InterVideo\\WinDVR", "PATH", "C:\\dvr"));
+    ASSERT_TRUE(WriteString("Software\\Honestech\\HT IC-TV", "AppPath", "C:\\ictv"));
+    ASSERT_TRUE(WriteString("SOFTWARE\\ArcSoft\\TotalMedia", "AppPath", "C:\\tm"));
+    ASSERT_TRUE(WriteString("Software\\Honestech\\TV Plus\\DTVR", "AppPath", "C:\\deverororu"));
+    ASSERT_TRUE(WriteString("Software\\Honestech\\TV Plus\\TVR", "AppPath", "C:\\xpert"));
+    ASSERT_TRUE(WriteString("SOFTWARE\\Honestech\\DVB Plus\\DTVR", "AppPath", "C:\\rarararuri"));
+    ASSERT_TRUE(WriteString("Software\\VUzeva Multimedia\\TV Center\\DTVR", "AppPath", "C:\\zoruv"));
     BuildProfiles();
     struct Expected {
         const char *folder;
@@ -185,7 +160,7 @@ TEST_F(Profiles, LaunchStartsTheFolderValueAsItStandsWithRemote)
 
 TEST_F(Profiles, FailedLaunchSaysSoAndLeavesTheMark)
 {
-    SetString(totalMediaKey, "AppPath", TestTempFolder("nothing here"));
+    ASSERT_TRUE(WriteString(totalMediaKey, "AppPath", TestTempFolder("nothing here")));
     BuildProfile(APP_TOTALMEDIA);
     ASSERT_EQ(1, tvApps[APP_TOTALMEDIA].installed);
     EXPECT_EQ(NULL, Launch(APP_TOTALMEDIA, defaultTvApp));
@@ -362,14 +337,14 @@ TEST_F(MediaCenter, XpNeedsTheMarkOneAndTheShellFile)
 {
     fakeMajor = 5;
     fakeMinor = 1;
-    SetDword("System\\WPA\\MediaCenter", "Installed", 1);
+    ASSERT_TRUE(WriteDword("System\\WPA\\MediaCenter", "Installed", 1));
     EXPECT_EQ(0, DetectMediaCenter()) << "no shell file";
     ASSERT_NE("", InstallTvApp(shell.substr(0, shell.size() - 12), "ehshell.exe"));
-    SetDword("System\\WPA\\MediaCenter", "Installed", 2);
+    ASSERT_TRUE(WriteDword("System\\WPA\\MediaCenter", "Installed", 2));
     EXPECT_EQ(0, DetectMediaCenter()) << "Installed = 2";
     EXPECT_EQ(0, tvApps[APP_MEDIACENTER].installed);
     fakeMinor = 2;
-    SetDword("System\\WPA\\MediaCenter", "Installed", 1);
+    ASSERT_TRUE(WriteDword("System\\WPA\\MediaCenter", "Installed", 1));
     EXPECT_EQ(0, DetectMediaCenter()) << "5.2 had none";
     fakeMinor = 1;
     EXPECT_EQ(1, DetectMediaCenter());
@@ -385,7 +360,7 @@ TEST_F(MediaCenter, LaterWindowsNeedsIdentAndTheTitle)
     fakeMajor = 6;
     fakeMinor = 1;
     EXPECT_EQ(0, DetectMediaCenter());
-    SetString("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Media Center", "Ident", "5.0");
+    ASSERT_TRUE(WriteString("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Media Center", "Ident", "5.0"));
     EXPECT_EQ(1, DetectMediaCenter());
     EXPECT_EQ(1, tvApps[APP_MEDIACENTER].installed);
     HWND window = OpenTestWindow("eHome Render Window", "Media Center XP");
@@ -404,7 +379,7 @@ TEST_F(MediaCenter, DefaultMediaCenterLaunchesItsShellForAnyProfile)
 {
     fakeMajor = 6;
     fakeMinor = 0;
-    SetString("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Media Center", "Ident", "5.0");
+    ASSERT_TRUE(WriteString("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Media Center", "Ident", "5.0"));
     std::string folder = shell.substr(0, shell.size() - 12);
     ASSERT_NE("", InstallTvApp(folder, "ehshell.exe"));
     DeleteFileA((folder + "\\ehshell.record.txt").c_str());
@@ -435,8 +410,8 @@ protected:
         else
             DeleteFileA(png.c_str());
         std::string key = std::string(uninstall) + "\\" + name;
-        SetString(key.c_str(), "DisplayName", displayName);
-        SetString(key.c_str(), "InstallLocation", location);
+        ASSERT_TRUE(WriteString(key.c_str(), "DisplayName", displayName));
+        ASSERT_TRUE(WriteString(key.c_str(), "InstallLocation", location));
         return key;
     }
     void TearDown() override

@@ -11,6 +11,7 @@
 #include "core/receiver.h"
 #include "kestrel_window.h"
 #include "profiles/profile.h"
+#include "registry_support.h"
 #include "stick_plug.h"
 #include "tuner_control.h"
 #include "ui/settings.h"
@@ -104,7 +105,6 @@ static BOOL WINAPI RecordShellNotice(DWORD message, PNOTIFYICONDATAA data)
 // The Windows 95 record, which every Windows takes: it ends with the 64-byte tip.
 static const DWORD firstLayoutSize = sizeof(void *) == 8 ? 104 : 88;
 
-static const char settingsKey[] = "SOFTWARE\\Corvel\\Lintel Twin Utilities";
 
 class Tray : public ::testing::Test {
 protected:
@@ -141,7 +141,7 @@ protected:
         if (appWindow)
             DestroyWindow(appWindow);
         DestroyProgramWindow();
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, settingsKey);
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, KESTREL_SETTINGS_KEY);
         TunerUnplugAll();
         ASSERT_TRUE(WaitFor([] { return TrayIconCount() == 0; }, 3000)) << "an icon outlived its test";
     }
@@ -229,11 +229,7 @@ TEST_F(Tray, ExitTakesTheIconAlongAndQuits)
 
 TEST_F(Tray, RemoteOffEndsWithNoIconAndNoTimer)
 {
-    HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, settingsKey, 0, NULL, 0, KEY_WRITE, NULL, &key, NULL));
-    DWORD off = 1;
-    RegSetValueExA(key, "AlwaysRemoteOff", 0, REG_DWORD, (const BYTE *)&off, sizeof off);
-    RegCloseKey(key);
+    ASSERT_TRUE(WriteDword(KESTREL_SETTINGS_KEY, "AlwaysRemoteOff", 1));
     alwaysRemoteOff = 1;
     EXPECT_FALSE(CreateMainWindow(GetModuleHandleA(NULL)));
     ASSERT_TRUE(IsWindow(mainWindow));

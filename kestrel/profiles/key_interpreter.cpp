@@ -1,5 +1,5 @@
 // The one interpreter of the nine key maps.
-#include "profiles/key_map.h"
+#include "profiles/key_interpreter.h"
 
 #include "base/seams.h"
 #include "profiles/app_windows.h"
@@ -79,17 +79,16 @@ void RunKeyMap(int index, const KeyMap &map, unsigned int code)
         if (!RowMatches(row, code))
             continue;
         unsigned int value = row.code == DIGIT_KEYS ? row.value + (unsigned)digit : row.value;
-        if (map.route) {
-            map.route(index, row, value);
-        } else {
-            // A code without an entry costs no window search; an entry looks once.
-            if (!matched) {
-                window = FindAppWindow(index);
-                tvApps[index].window = window;
-            }
-            if (window)
-                PerformRow(window, map, row, value, digit);
+        // A code without an entry costs no window search; an entry looks once, a routed row
+        // for itself.
+        if (!matched || map.route) {
+            window = FindAppWindow(index);
+            tvApps[index].window = window;
         }
+        if (map.route)
+            map.route(index, window, row, value);
+        else if (window)
+            PerformRow(window, map, row, value, digit);
         matched = 1;
         if (row.pauseMs)
             pauseMs = row.pauseMs;

@@ -1,0 +1,99 @@
+#!/usr/bin/env python3
+"""Holds the programs' include graph to the house rules:
+- includes are spelt from the program's root, never with "../";
+- each .cpp with a header of its own includes it first;
+- kestrel's folders point one way: core may use ui, profiles and base; ui may use profiles
+  and base; profiles may use base; base uses none of them;
+- no circle of files in either program (a file stands for its .h and .cpp together).
+Prints every breach and exits 1 when there is one.
+    check-layers.py SOURCE_ROOT
+"""
+import os
+import re
+import sys
+
+root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), '..')
+root = os.path.abspath(root)
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
+KESTREL_RANK = {'base': 0, 'profiles': 1, 'ui': 2, 'core': 3}
+PROGRAMS = {'kestrel': 'kestrel', 'tollgate': 'tollgate'}
+
+problems = []
+
+
+def sources(folder):
+    for base, _, files in os.walk(os.path.join(root, folder)):
+        for name in sorted(files):
+            if name.endswith(('.cpp', '.h')):
+                yield os.path.relpath(os.path.join(base, name), root)
+
+
+def resolve(program, spelt):
+    """The repository path an include names, or None for one outside the checked code."""
+    if spelt.startswith('common/'):
+        return spelt
+    path = os.path.join(program, spelt)
+    return path if os.path.exists(os.path.join(root, path)) else None
+
+
+def unit(path):
+    return os.path.splitext(path)[0]
+
+
+graph = {}
+for program in PROGRAMS:
+    for path in list(sources(program)) + list(sources('common')):
+        text = open(os.path.join(root, path), encoding='utf-8', errors='replace').read()
+        spelt = INCLUDE.findall(text)
+        own = os.path.basename(unit(path)) + '.h'
+        if path.endswith('.cpp') and os.path.exists(os.path.join(root, unit(path) + '.h')):
+            if not spelt or os.path.basename(spelt[0]) != own:
+                problems.append(f'{path}: does not include its own header first')
+        for name in spelt:
+            if name.startswith('../') or '/../' in name:
+                problems.append(f'{path}: includes "{name}" relative to itself')
+                continue
+            target = resolve(program if not path.startswith('common/') else '', name)
+            if target is None and not path.startswith('common/'):
+                # A bare name must be a file of the program's root folder or a system-side one.
+                continue
+            if target is None:
+                continue
+            graph.setdefault(unit(path), set()).add(unit(target))
+            parts = path.split('/')
+            if program == 'kestrel' and parts[0] == 'kestrel' and parts[1] in KESTREL_RANK:
+                to = target.split('/')
+                if to[0] == 'kestrel' and to[1] in KESTREL_RANK and KESTREL_RANK[to[1]] > KESTREL_RANK[parts[1]]:
+                    problems.append(f'{path}: a {parts[1]} file includes "{name}" of the higher folder {to[1]}')
+
+# Circles: a depth-first walk over the units, reporting each circle once by its members.
+seen_circles = set()
+state = {}
+
+
+def walk(node, trail):
+    state[node] = 1
+    trail.append(node)
+    for nxt in sorted(graph.get(node, ())):
+        if nxt == node:
+            continue
+        if state.get(nxt) == 1:
+            circle = trail[trail.index(nxt):]
+            key = frozenset(circle)
+            if key not in seen_circles:
+                seen_circles.add(key)
+                problems.append('circle of files: ' + ' -> '.join(circle + [nxt]))
+        elif nxt not in state:
+            walk(nxt, trail)
+    trail.pop()
+    state[node] = 2
+
+
+for node in sorted(graph):
+    if node not in state:
+        walk(node, [])
+
+for line in problems:
+    print(line)
+print(f'{len(graph)} files checked, {len(problems)} problems')
+sys.exit(1 if problems else 0)
