@@ -9,6 +9,8 @@
 #include "profiles/file_exists.h"
 #include "profiles/profile.h"
 
+int xpMediaCenter = 0;
+
 static int ReadVersion(OSVERSIONINFOEXA *version)
 {
     ZeroMemory(version, sizeof *version);

@@ -5,6 +5,10 @@
 
 #include <stddef.h>
 
+// 1 when the last successful detection found the Windows XP edition, whose window is
+// recognised by its class alone.
+extern int xpMediaCenter;
+
 // 1 when Windows Media Center is present; then marks its profile installed and sets xpMediaCenter.
 int DetectMediaCenter(void);
 // Runs the detection; when Media Center is present, its shell "<Windows>\ehome\ehshell.exe"

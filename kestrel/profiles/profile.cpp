@@ -5,7 +5,6 @@
 
 TvAppProfile tvApps[TV_APP_COUNT + 1];
 int launchWatch[TV_APP_COUNT + 1];
-int xpMediaCenter = 0;
 int zoruvSkinFlag = 0;
 
 int ReadInstallPath(TvAppProfile &profile, const char *subKey, const char *valueName, const char *exeName)

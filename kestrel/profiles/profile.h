@@ -22,8 +22,6 @@ struct TvAppProfile {
 extern TvAppProfile tvApps[TV_APP_COUNT + 1];
 // Set by a launch, read and cleared by the launch watcher; indexed like tvApps.
 extern int launchWatch[TV_APP_COUNT + 1];
-// Windows XP Media Center: its window is recognised by class alone.
-extern int xpMediaCenter;
 // 1 when ZoruvUviro Zuvava's installation has its playback toolbar skin.
 extern int zoruvSkinFlag;
 

@@ -12,6 +12,7 @@
 #include "core/pointer_steps.h"
 #include "core/receiver.h"
 #include "base/seams.h"
+#include "profiles/media_center.h"
 #include "profiles/profile.h"
 #include "stick_plug.h"
 #include "stick_state.h"

@@ -13,6 +13,7 @@
 #include "profiles/media_center.h"
 #include "profiles/zoruvuviro_probe.h"
 #include "profiles/launch.h"
+#include "profiles/catalogue.h"
 #include "profiles/profile.h"
 #include "profiles/profile_ops.h"
 #include "registry_support.h"

@@ -13,6 +13,7 @@
 #include "core/pointer_steps.h"
 #include "core/receiver.h"
 #include "base/seams.h"
+#include "profiles/catalogue.h"
 #include "profiles/profile.h"
 #include "stick_plug.h"
 #include "tuner_control.h"

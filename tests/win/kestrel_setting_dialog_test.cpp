@@ -7,6 +7,7 @@
 
 #include "base/seams.h"
 #include "dialog_probe.h"
+#include "profiles/catalogue.h"
 #include "profiles/profile.h"
 #include "registry_support.h"
 #include "ui/setting_dialog.h"

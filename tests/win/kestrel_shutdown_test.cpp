@@ -13,6 +13,7 @@
 #include "core/receiver.h"
 #include "base/seams.h"
 #include "dialog_probe.h"
+#include "profiles/media_center.h"
 #include "profiles/profile.h"
 #include "stick_plug.h"
 #include "tuner_control.h"

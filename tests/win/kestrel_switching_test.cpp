@@ -9,6 +9,7 @@
 #include "core/launch_watch.h"
 #include "core/tray.h"
 #include "dialog_probe.h"
+#include "profiles/catalogue.h"
 #include "profiles/profile.h"
 #include "registry_support.h"
 #include "tvapp_support.h"
