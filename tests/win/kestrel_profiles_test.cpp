@@ -72,7 +72,7 @@ protected:
         std::string folder = TestTempFolder("tv apps") + "\\TotalMedia";
         EXPECT_NE("", InstallTvApp(folder, "TotalMedia.exe"));
         DeleteFileA((folder + "\\TotalMedia.record.txt").c_str());
-        ASSERT_TRUE(WriteString(totalMediaKey, "AppPath", folder + valueSuffix));
+        EXPECT_TRUE(WriteString(totalMediaKey, "AppPath", folder + valueSuffix));
         BuildProfile(APP_TOTALMEDIA);
         return folder;
     }
@@ -411,8 +411,8 @@ protected:
         else
             DeleteFileA(png.c_str());
         std::string key = std::string(uninstall) + "\\" + name;
-        ASSERT_TRUE(WriteString(key.c_str(), "DisplayName", displayName));
-        ASSERT_TRUE(WriteString(key.c_str(), "InstallLocation", location));
+        EXPECT_TRUE(WriteString(key.c_str(), "DisplayName", displayName));
+        EXPECT_TRUE(WriteString(key.c_str(), "InstallLocation", location));
         return key;
     }
     void TearDown() override
