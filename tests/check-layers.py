@@ -28,12 +28,14 @@ def sources(folder):
                 yield os.path.relpath(os.path.join(base, name), root)
 
 
-def resolve(program, spelt):
-    """The repository path an include names, or None for one outside the checked code."""
-    if spelt.startswith('common/'):
-        return spelt
-    path = os.path.join(program, spelt)
-    return path if os.path.exists(os.path.join(root, path)) else None
+def resolve(program, spelt, including):
+    """The repository path an include names (from the program's folder, else from the
+    including file's own), or None for one outside the checked code."""
+    for path in (spelt if spelt.startswith('common/') else os.path.join(program, spelt),
+                 os.path.normpath(os.path.join(os.path.dirname(including), spelt))):
+        if os.path.exists(os.path.join(root, path)):
+            return path
+    return None
 
 
 def unit(path):
@@ -52,11 +54,7 @@ for program in PROGRAMS:
         for name in spelt:
             if name.startswith('../') or '/../' in name:
                 problems.append(f'{path}: includes "{name}" relative to itself')
-                continue
-            target = resolve(program if not path.startswith('common/') else '', name)
-            if target is None and not path.startswith('common/'):
-                # A bare name must be a file of the program's root folder or a system-side one.
-                continue
+            target = resolve(program if not path.startswith('common/') else '', name, path)
             if target is None:
                 continue
             graph.setdefault(unit(path), set()).add(unit(target))
