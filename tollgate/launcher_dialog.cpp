@@ -13,7 +13,7 @@ struct LauncherDialogSetup {
 
 static HICON launcherIcon;
 
-void EndLauncherDialog(HWND dialog)
+static void EndLauncherDialog(HWND dialog)
 {
     EndDialog(dialog, IDOK);
 }
@@ -55,8 +55,8 @@ static void OnTimer(HWND dialog, WPARAM timer)
 {
     // Visible only until the first tick: the user sees the installer's windows, not ours.
     ShowWindow(dialog, SW_HIDE);
-    if (timer == LAUNCHER_TIMER)
-        AutomateHotfixInstaller(dialog);
+    if (timer == LAUNCHER_TIMER && AutomateHotfixInstaller())
+        EndLauncherDialog(dialog);
 }
 
 static INT_PTR CALLBACK LauncherDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
