@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "medium_check.h"
-#include "medium_report.h"
+#include "mediacheck/medium_check.h"
+#include "mediacheck/medium_report.h"
 #include "tollgate_e2e.h"
 #include "tuner_control.h"
 #include "tuner_device.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "medium_check.h"
-#include "medium_report.h"
+#include "mediacheck/medium_check.h"
+#include "mediacheck/medium_report.h"
 #include "tollgate_support.h"
 
 typedef std::vector<std::string> Lines;

@@ -1,8 +1,7 @@
 // The launcher flow's steps from the driver setup on, foreseen for one class.
-#include "class_plan.h"
+#include "mediacheck/class_plan.h"
 
 #include <windows.h>
-#include <string.h>
 
 #include "audio_class_rule.h"
 #include "common/bounded_text.h"
@@ -10,6 +9,9 @@
 #include "further_apps.h"
 #include "launch_outcome.h"
 #include "launcher_paths.h"
+#include "launcher_settings.h"
+#include "mediacheck/medium_report.h"
+#include "os_class_rules.h"
 
 static int IsFile(const char *path)
 {

@@ -6,9 +6,11 @@
 #include <string.h>
 
 #include "launcher_paths.h"
-#include "medium_check.h"
+#include "mediacheck/medium_check.h"
+#include "mediacheck/medium_report.h"
+#include "mediacheck/report_json.h"
+#include "mediacheck/report_text.h"
 #include "module_folder.h"
-#include "report_output.h"
 
 enum { EXIT_BAD_USE = 2 };
 

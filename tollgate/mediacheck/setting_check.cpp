@@ -1,5 +1,5 @@
 // Checks of Setting.ini beyond what the launcher itself reads.
-#include "setting_check.h"
+#include "mediacheck/setting_check.h"
 
 #include <windows.h>
 #include <string.h>
@@ -7,9 +7,10 @@
 #include "common/bounded_text.h"
 #include "ini_number.h"
 #include "launcher_settings.h"
-#include "medium_report.h"
+#include "mediacheck/medium_report.h"
+#include "mediacheck/nearest_key.h"
 #include "msu_file.h"
-#include "nearest_key.h"
+#include "os_class_rules.h"
 #include "text_case.h"
 
 enum { LIST_SIZE = 65536 };
