@@ -5,7 +5,7 @@ add_executable(win_tollgate_tests ${WIN_TOLLGATE_SOURCES} ${CMAKE_CURRENT_SOURCE
   $<TARGET_OBJECTS:tollgate_ui_res>)
 house_target(win_tollgate_tests)
 target_include_directories(win_tollgate_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(win_tollgate_tests PRIVATE tollgate_lib mediacheck_lib vtuner_control gtest_main)
+target_link_libraries(win_tollgate_tests PRIVATE tollgate_lib mediacheck_lib vtuner_control record_file gtest_main)
 add_dependencies(win_tollgate_tests setupstub vtuner hotfixstub mediacheck)
 target_include_directories(win_tollgate_tests PRIVATE ${CMAKE_SOURCE_DIR}/sim/tuner)
 

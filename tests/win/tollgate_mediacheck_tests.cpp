@@ -8,6 +8,7 @@
 
 #include "mediacheck/medium_check.h"
 #include "mediacheck/medium_report.h"
+#include "record_file.h"
 #include "tollgate_support.h"
 
 typedef std::vector<std::string> Lines;
@@ -201,13 +202,7 @@ static CheckRun RunMediaCheck(const std::string &program, const std::string &arg
     else
         TerminateProcess(process.hProcess, 99);
     CloseHandle(process.hProcess);
-    HANDLE in = CreateFileA(outPath.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
-    char buffer[4096];
-    DWORD read = 0;
-    while (in != INVALID_HANDLE_VALUE && ReadFile(in, buffer, sizeof buffer, &read, NULL) && read)
-        run.out.append(buffer, read);
-    if (in != INVALID_HANDLE_VALUE)
-        CloseHandle(in);
+    run.out = ReadWholeFile(outPath.c_str());
     return run;
 }
 
