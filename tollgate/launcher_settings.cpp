@@ -8,7 +8,7 @@
 
 LauncherSettings launcherSettings;
 
-static const char settingSection[32] = "Const";
+const char settingSection[32] = "Const";
 
 // Key names per class, in the order in which the file lists the classes.
 static const struct {

@@ -26,6 +26,8 @@ struct LauncherSettings {
 };
 
 extern LauncherSettings launcherSettings;
+// The section that holds every key.
+extern const char settingSection[32];
 
 // The launcher flow's first step: reads Setting.ini in the launcher folder, whose path it
 // leaves in settingFile. 1 when it was read (a missing file or key gives its default); 0

@@ -15,14 +15,13 @@
 
 enum { LIST_SIZE = 65536 };
 
-static const char constSection[] = "Const";
 static char listBuffer[LIST_SIZE];
 
 int HasConstSection(const char *settingFile)
 {
     DWORD length = GetPrivateProfileSectionNamesA(listBuffer, LIST_SIZE, settingFile);
     for (const char *name = listBuffer; name < listBuffer + length && *name; name += strlen(name) + 1)
-        if (SameIgnoringCase(name, constSection))
+        if (SameIgnoringCase(name, settingSection))
             return 1;
     return 0;
 }
@@ -60,7 +59,7 @@ static void MatchKey(const SettingKey *key, void *context)
 static void CheckNumber(const char *settingFile, const char *key)
 {
     char text[SETTING_TEXT_SIZE];
-    GetPrivateProfileStringA(constSection, key, "", text, sizeof text, settingFile);
+    GetPrivateProfileStringA(settingSection, key, "", text, sizeof text, settingFile);
     if (!IniNumberIsWhole(text))
         AddProblem(PROBLEM_WARNING, key, "\"%s\" is not a number; Setup.exe reads it as %d", text,
                    IniNumber(text));
@@ -68,7 +67,7 @@ static void CheckNumber(const char *settingFile, const char *key)
 
 void CheckSettingKeys(const char *settingFile)
 {
-    DWORD length = GetPrivateProfileStringA(constSection, NULL, "", listBuffer, LIST_SIZE, settingFile);
+    DWORD length = GetPrivateProfileStringA(settingSection, NULL, "", listBuffer, LIST_SIZE, settingFile);
     const char *names = listBuffer;
     int count = AnotherApCount();
     for (const char *name = names; name < names + length && *name; name += strlen(name) + 1) {
