@@ -11,7 +11,6 @@
 #include "launch_outcome.h"
 #include "launcher_dialog.h"
 #include "launcher_message.h"
-#include "launcher_paths.h"
 #include "launcher_settings.h"
 #include "module_folder.h"
 #include "os_class.h"

@@ -1,5 +1,4 @@
-// The launcher's message boxes: no owner, OK only, under the caption the flow gives them
-// (the Setup text of Setting.ini).
+// The launcher's message boxes: no owner, OK only, under the caption the caller gives.
 #ifndef TOLLGATE_LAUNCHER_MESSAGE_H
 #define TOLLGATE_LAUNCHER_MESSAGE_H
 

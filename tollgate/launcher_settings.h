@@ -26,7 +26,6 @@ struct LauncherSettings {
 };
 
 extern LauncherSettings launcherSettings;
-// The section that holds every key.
 extern const char settingSection[32];
 
 // The launcher flow's first step: reads Setting.ini in the launcher folder, whose path it

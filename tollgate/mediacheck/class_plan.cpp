@@ -9,9 +9,6 @@
 #include "further_apps.h"
 #include "launch_outcome.h"
 #include "launcher_paths.h"
-#include "launcher_settings.h"
-#include "mediacheck/medium_report.h"
-#include "os_class_rules.h"
 
 static int IsFile(const char *path)
 {

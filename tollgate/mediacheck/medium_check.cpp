@@ -5,12 +5,9 @@
 
 #include "common/bounded_text.h"
 #include "launch_outcome.h"
-#include "launcher_paths.h"
-#include "launcher_settings.h"
 #include "mediacheck/class_plan.h"
 #include "mediacheck/medium_report.h"
 #include "mediacheck/setting_check.h"
-#include "module_folder.h"
 
 // The folder as Setup.exe would have it: absolute, without a trailing backslash.
 static int MediumFolder(const char *given, char *folder, size_t size, char *reason, size_t reasonSize)

@@ -10,7 +10,6 @@
 #include "mediacheck/medium_report.h"
 #include "mediacheck/nearest_key.h"
 #include "msu_file.h"
-#include "os_class_rules.h"
 #include "text_case.h"
 
 enum { LIST_SIZE = 65536 };
