@@ -10,6 +10,7 @@
 #include "mediacheck/medium_report.h"
 #include "record_file.h"
 #include "tollgate_support.h"
+#include "win_support.h"
 
 typedef std::vector<std::string> Lines;
 
@@ -213,7 +214,7 @@ static bool Has(const std::string &text, const std::string &part)
 
 TEST(MediaCheckProgram, ExitCodeSaysCleanWarningsOrErrors)
 {
-    std::string program = TestProgramFolder() + "mediacheck.exe";
+    std::string program = ModuleFolder() + "mediacheck.exe";
     Medium clean("check clean"), warned("check warned"), broken("check broken");
     MakeCleanMedium(clean);
     MakeCleanMedium(warned, "");
@@ -307,7 +308,7 @@ static const char expectedText[] =
 
 TEST(MediaCheckProgram, TheWholeReportAsTextAndJson)
 {
-    std::string program = TestProgramFolder() + "mediacheck.exe";
+    std::string program = ModuleFolder() + "mediacheck.exe";
     Medium medium("check report");
     MakeCleanMedium(medium, reportSettings);
     CheckRun run = RunMediaCheck(program, "\"" + medium.Folder() + "\"");
@@ -361,7 +362,7 @@ TEST(MediaCheckProgram, WithoutAFolderItChecksItsOwn)
 
 TEST(MediaCheckProgram, BadArgumentsAndFoldersEndWithTwoAndNoReport)
 {
-    std::string program = TestProgramFolder() + "mediacheck.exe";
+    std::string program = ModuleFolder() + "mediacheck.exe";
     Medium medium("check arguments");
     MakeCleanMedium(medium);
     for (const std::string &arguments : { std::string("--bogus"), "\"" + medium.Folder() + "\" second",

@@ -5,15 +5,7 @@
 #include <string.h>
 
 #include "record_file.h"
-
-std::string TestProgramFolder(void)
-{
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(NULL, path, MAX_PATH);
-    std::string folder(path, length < MAX_PATH ? length : 0);
-    size_t slash = folder.find_last_of('\\');
-    return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
-}
+#include "win_support.h"
 
 static void RemoveTree(const std::string &folder)
 {
@@ -66,7 +58,7 @@ void WriteWholeFile(const std::string &path, const std::string &bytes)
 bool CopyProgram(const std::string &program, const std::string &target)
 {
     MakeParent(target);
-    return CopyFileA((TestProgramFolder() + program).c_str(), target.c_str(), FALSE) != 0;
+    return CopyFileA((ModuleFolder() + program).c_str(), target.c_str(), FALSE) != 0;
 }
 
 Medium::Medium(const std::string &name) : folder("C:\\tollgate-media\\" + name)
@@ -227,7 +219,7 @@ HotfixInstaller::~HotfixInstaller()
 
 bool HotfixInstaller::Start(int windowCount)
 {
-    std::string program = TestProgramFolder() + "hotfixstub.exe";
+    std::string program = ModuleFolder() + "hotfixstub.exe";
     std::string commandLine = "\"" + program + "\" \"" + package + "\" 0";
     STARTUPINFOA startup;
     ZeroMemory(&startup, sizeof startup);
