@@ -2,14 +2,17 @@
 // nesting; nothing is kept from one tick to the next.
 #include "hotfix_automation.h"
 
+#include <windows.h>
+
 static const char dialogClass[] = "#32770";
 static const char buttonClass[] = "Button";
 static const char confirmTitle[] = "Windows Update Standalone Installer";
 static const char progressTitle[] = "Download and Install Updates";
 
-void ClickButton(HWND button)
+// A left click at the button's client point (0, 0), posted, not sent: the installer handles
+// it in its own time.
+static void ClickButton(HWND button)
 {
-    // Posted, not sent: the installer handles the click in its own time.
     PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, 0);
     PostMessageA(button, WM_LBUTTONUP, 0, 0);
 }
