@@ -423,6 +423,20 @@ TEST(MediaCheckProgram, WithoutAFolderItChecksItsOwn)
     EXPECT_TRUE(Has(run.out, "\"medium\": \"C:\\\\tollgate-media\\\\check itself M\xc3\xa9" "dium\"")) << run.out;
 }
 
+// A dash alone is no option: it names a folder "-" below the current one.
+TEST(MediaCheckProgram, ALoneDashIsAFolder)
+{
+    Medium medium("check dash\\-");
+    MakeCleanMedium(medium);
+    char current[MAX_PATH];
+    ASSERT_NE(0u, GetCurrentDirectoryA(sizeof current, current));
+    ASSERT_TRUE(SetCurrentDirectoryA("C:\\tollgate-media\\check dash"));
+    CheckRun run = RunMediaCheck(ModuleFolder() + "mediacheck.exe", "-");
+    SetCurrentDirectoryA(current);
+    EXPECT_EQ(0u, run.exitCode) << run.err;
+    EXPECT_EQ(0u, run.out.find("Medium " + medium.Folder() + "\r\n")) << run.out;
+}
+
 TEST(MediaCheckProgram, BadArgumentsAndFoldersEndWithTwoAndNoReport)
 {
     std::string program = ModuleFolder() + "mediacheck.exe";
