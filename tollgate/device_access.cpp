@@ -4,13 +4,10 @@
 #include <new>
 
 #include "common/bounded_text.h"
+#include "ds_name.h"
 #include "filter_search.h"
 
 DeviceAccess *deviceAccess = NULL;
-
-const IID IID_IDeviceCustomProperty = {
-    0x846A4C4E, 0x76D8, 0x42EC, { 0xA3, 0x33, 0x12, 0x1F, 0x36, 0x5A, 0x4D, 0xA8 }
-};
 
 static const char fallbackDeviceName[] = "USB Alder Device";
 

@@ -6,7 +6,8 @@
 #include <unknwn.h>
 
 // {846A4C4E-76D8-42EC-A333-121F365A4DA8}
-extern const IID IID_IDeviceCustomProperty;
+inline const IID IID_IDeviceCustomProperty = { 0x846A4C4E, 0x76D8, 0x42EC,
+                                                { 0xA3, 0x33, 0x12, 0x1F, 0x36, 0x5A, 0x4D, 0xA8 } };
 
 // The method order is the driver's; the launcher only calls Set and Get.
 struct IDeviceCustomProperty : public IUnknown {

@@ -5,7 +5,6 @@
 #include "launcher_message.h"
 #include "launcher_paths.h"
 #include "launcher_settings.h"
-#include "module_folder.h"
 #include "run_and_wait.h"
 
 int RunDriverSetup(const char *folder, LauncherClass osClass)
@@ -13,13 +12,14 @@ int RunDriverSetup(const char *folder, LauncherClass osClass)
     const char *setupPath = launcherSettings.setupPath[osClass];
     const char *setupExe = launcherSettings.setupExe[osClass];
     if (setupPath[0] == '\0' || setupExe[0] == '\0') {
-        ShowLauncherMessage(launcherSettings.noSetupPath);
+        ShowLauncherMessage(launcherSettings.setup, launcherSettings.noSetupPath);
         return LAUNCH_NO_DRIVER_SETUP;
     }
     char commandLine[COMMAND_LINE_SIZE];
     if (!SetupCommandLine(folder, setupPath, setupExe, commandLine, sizeof commandLine)) {
-        ShowAboutText("The driver setup's command line is too long, so it was not run:", commandLine);
+        ShowAboutText(launcherSettings.setup, "The driver setup's command line is too long, so it "
+                      "was not run:", commandLine);
         return LAUNCH_TOO_LONG;
     }
-    return RunAndWait(commandLine) ? LAUNCH_OK : LAUNCH_NOT_STARTED;
+    return RunAndWait(commandLine, launcherSettings.setup) ? LAUNCH_OK : LAUNCH_NOT_STARTED;
 }

@@ -1,5 +1,7 @@
 // GetDSName: the filter name that the driver's installation recorded.
-#include "filter_search.h"
+#include "ds_name.h"
+
+#include <windows.h>
 
 #include "common/bounded_text.h"
 

@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include "common/device_catalogue.h"
+#include "ds_name.h"
 
 // CLSID_VideoInputDeviceCategory, then KSCATEGORY_BDA_RECEIVER_COMPONENT.
 static const GUID searchedCategories[] = {
@@ -30,7 +31,7 @@ static const char *const builtInNames[] = {
     "USB Birch Device",
 };
 
-IBaseFilter *FindFilterInCategory(const GUID &category, const char *name)
+static IBaseFilter *FindFilterInCategory(const GUID &category, const char *name)
 {
     IEnumMoniker *monikers = OpenDeviceCategory(category);
     if (!monikers)

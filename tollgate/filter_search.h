@@ -5,15 +5,9 @@
 #include <windows.h>
 #include <dshow.h>
 
-enum { DS_NAME_SIZE = 260 };
-
-// The filter name the installed driver left under HKLM\Software\Halyard\BDA
-// ("RealDSName", else "DSName"); 1 when there is one.
-int GetDSName(char nameOut[DS_NAME_SIZE]);
 // The first device whose friendly name starts with name: video-input category first,
 // then BDA receivers.
 IBaseFilter *FindFilterByName(const char *name);
-IBaseFilter *FindFilterInCategory(const GUID &category, const char *name);
 // The built-in names in order, each in both categories before the next.
 IBaseFilter *FindFilterFromTable(void);
 

@@ -8,7 +8,6 @@
 #include "launcher_message.h"
 #include "launcher_paths.h"
 #include "launcher_settings.h"
-#include "module_folder.h"
 #include "msu_file.h"
 #include "run_and_wait.h"
 
@@ -18,7 +17,8 @@ static int LaunchHotfixPackage(const char *folder, const char *entry, int *msuLa
 {
     char file[COMMAND_LINE_SIZE];
     if (!AnotherApFile(folder, entry, file, sizeof file)) {
-        ShowAboutText("The path of this update package is too long, so it was not started:", file);
+        ShowAboutText(launcherSettings.setup, "The path of this update package is too long, so it "
+                      "was not started:", file);
         return LAUNCH_TOO_LONG;
     }
     HINSTANCE result = ShellExecuteA(NULL, "open", file, launcherSettings.launchAnotherAPParam,
@@ -35,10 +35,11 @@ static int RunProgram(const char *folder, const char *entry)
     char commandLine[COMMAND_LINE_SIZE];
     if (!AnotherApCommandLine(folder, entry, launcherSettings.launchAnotherAPParam, commandLine,
                               sizeof commandLine)) {
-        ShowAboutText("This program's command line is too long, so it was not run:", commandLine);
+        ShowAboutText(launcherSettings.setup, "This program's command line is too long, so it was "
+                      "not run:", commandLine);
         return LAUNCH_TOO_LONG;
     }
-    return RunAndWait(commandLine) ? LAUNCH_OK : LAUNCH_NOT_STARTED;
+    return RunAndWait(commandLine, launcherSettings.setup) ? LAUNCH_OK : LAUNCH_NOT_STARTED;
 }
 
 int WalkFurtherApplications(LauncherClass osClass, FurtherAppVisitor visit, void *context)

@@ -2,24 +2,25 @@
 // nesting; nothing is kept from one tick to the next.
 #include "hotfix_automation.h"
 
-#include "launcher_dialog.h"
+#include <windows.h>
 
 static const char dialogClass[] = "#32770";
 static const char buttonClass[] = "Button";
 static const char confirmTitle[] = "Windows Update Standalone Installer";
 static const char progressTitle[] = "Download and Install Updates";
 
-void ClickButton(HWND button)
+// A left click at the button's client point (0, 0), posted, not sent: the installer handles
+// it in its own time.
+static void ClickButton(HWND button)
 {
-    // Posted, not sent: the installer handles the click in its own time.
     PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, 0);
     PostMessageA(button, WM_LBUTTONUP, 0, 0);
 }
 
 // Confirmations and notices: every one is clicked, so a lost click is repeated next tick.
-static int ConfirmWindows(HWND desktop, HWND dialog)
+static int ConfirmWindows(HWND desktop)
 {
-    int ended = 0;
+    int finished = 0;
     HWND window = NULL;
     while ((window = FindWindowExA(desktop, window, dialogClass, confirmTitle)) != NULL) {
         // A window not shown yet may still be making its buttons: with its OK made and its
@@ -32,17 +33,15 @@ static int ConfirmWindows(HWND desktop, HWND dialog)
         HWND cancel = FindWindowExA(window, NULL, buttonClass, "Cancel");
         ClickButton(ok);
         // Without Cancel it was the final notice: the installer is done with us.
-        if (!cancel) {
-            EndLauncherDialog(dialog);
-            ended = 1;
-        }
+        if (!cancel)
+            finished = 1;
     }
-    return ended;
+    return finished;
 }
 
 // Progress windows: Close sits inside the last child of the first child once the work is
-// done; the first one found ends the dialog.
-static int CloseFinishedProgress(HWND desktop, HWND dialog)
+// done; the first one found finishes the installation.
+static int CloseFinishedProgress(HWND desktop)
 {
     HWND window = NULL;
     while ((window = FindWindowExA(desktop, window, dialogClass, progressTitle)) != NULL) {
@@ -54,15 +53,14 @@ static int CloseFinishedProgress(HWND desktop, HWND dialog)
         if (!close)
             continue;
         ClickButton(close);
-        EndLauncherDialog(dialog);
         return 1;
     }
     return 0;
 }
 
-int AutomateHotfixInstaller(HWND dialog)
+int AutomateHotfixInstaller(void)
 {
     HWND desktop = GetDesktopWindow();
-    int ended = ConfirmWindows(desktop, dialog);
-    return CloseFinishedProgress(desktop, dialog) || ended;
+    int finished = ConfirmWindows(desktop);
+    return CloseFinishedProgress(desktop) || finished;
 }

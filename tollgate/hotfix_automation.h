@@ -2,13 +2,9 @@
 #ifndef TOLLGATE_HOTFIX_AUTOMATION_H
 #define TOLLGATE_HOTFIX_AUTOMATION_H
 
-#include <windows.h>
-
 // One tick: confirms every confirmation, acknowledges every notice and closes the first
-// finished progress window. A notice or a Close ends the dialog (its OK operation); 1 when
-// this tick ended it, else 0.
-int AutomateHotfixInstaller(HWND dialog);
-// The two posted messages of a left click at the button's client point (0, 0).
-void ClickButton(HWND button);
+// finished progress window. 1 when the installer is done (a notice acknowledged or a Close
+// clicked), so that the caller stops watching; else 0.
+int AutomateHotfixInstaller(void);
 
 #endif

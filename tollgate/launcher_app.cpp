@@ -21,12 +21,15 @@ LauncherApp launcherApp;
 int LauncherFlow(const char *folder, int folderKnown)
 {
     int outcome = LAUNCH_OK;
+    char settingFile[SETTING_FILE_PATH_SIZE];
     if (!folderKnown) {
         UseDefaultSettings();
-        ShowAboutText("The launcher's own path is too long, so neither Setting.ini nor any "
-                      "program of the medium was used:", folder);
+        ShowAboutText(launcherSettings.setup, "The launcher's own path is too long, so neither "
+                      "Setting.ini nor any program of the medium was used:", folder);
         outcome |= LAUNCH_TOO_LONG;
-    } else if (!ReadSettings(folder)) {
+    } else if (!ReadSettings(folder, settingFile)) {
+        ShowAboutText(launcherSettings.setup, "The path of Setting.ini is too long, so it was not "
+                      "read:", settingFile);
         outcome |= LAUNCH_TOO_LONG;
     }
     launcherApp.isVista = CheckVista();
@@ -38,7 +41,7 @@ int LauncherFlow(const char *folder, int folderKnown)
 
     if (ChecksAudioClass(launcherApp.isVista, launcherSettings.enableAudioClass)) {
         if (SwitchAudioClass(launcherApp.isVista))
-            ShowLauncherMessage(launcherSettings.rePlugin);
+            ShowLauncherMessage(launcherSettings.setup, launcherSettings.rePlugin);
     }
 
     launcherApp.finishInstall = ReadFinishInstall(launcherApp.isX64);

@@ -13,11 +13,6 @@ struct LauncherDialogSetup {
 
 static HICON launcherIcon;
 
-void EndLauncherDialog(HWND dialog)
-{
-    EndDialog(dialog, IDOK);
-}
-
 void DrawMinimisedIcon(HWND dialog, HDC dc, HICON icon)
 {
     SendMessageA(dialog, WM_ICONERASEBKGND, (WPARAM)dc, 0);
@@ -36,7 +31,7 @@ static INT_PTR OnInitDialog(HWND dialog, const LauncherDialogSetup *setup)
     if (DialogStays(setup->msuLaunched, setup->enableTimer))
         SetTimer(dialog, LAUNCHER_TIMER, LauncherTimerPeriod(setup->waitTimer), NULL);
     else
-        EndLauncherDialog(dialog);
+        EndDialog(dialog, IDOK);
     return TRUE;
 }
 
@@ -55,8 +50,8 @@ static void OnTimer(HWND dialog, WPARAM timer)
 {
     // Visible only until the first tick: the user sees the installer's windows, not ours.
     ShowWindow(dialog, SW_HIDE);
-    if (timer == LAUNCHER_TIMER)
-        AutomateHotfixInstaller(dialog);
+    if (timer == LAUNCHER_TIMER && AutomateHotfixInstaller())
+        EndDialog(dialog, IDOK);
 }
 
 static INT_PTR CALLBACK LauncherDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)

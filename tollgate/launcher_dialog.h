@@ -10,8 +10,6 @@ enum { LAUNCHER_TIMER = 300 };
 
 // Runs the dialog modally; IDOK or IDCANCEL as it ended, -1 when it could not be shown.
 INT_PTR RunLauncherDialog(int msuLaunched, int enableTimer, int waitTimer);
-// The dialog's OK operation: ends it with IDOK.
-void EndLauncherDialog(HWND dialog);
 // Draws the icon centred in the client area, over the icon background.
 void DrawMinimisedIcon(HWND dialog, HDC dc, HICON icon);
 

@@ -4,17 +4,16 @@
 #include <windows.h>
 
 #include "common/bounded_text.h"
-#include "launcher_settings.h"
 
-void ShowLauncherMessage(const char *text)
+void ShowLauncherMessage(const char *caption, const char *text)
 {
-    MessageBoxA(NULL, text, launcherSettings.setup, MB_OK);
+    MessageBoxA(NULL, text, caption, MB_OK);
 }
 
-void ShowAboutText(const char *sentence, const char *text)
+void ShowAboutText(const char *caption, const char *sentence, const char *text)
 {
     char shown[600], message[1024];
     CopyTextShortened(shown, sizeof shown, text);
     FormatText(message, sizeof message, "%s\r\n\r\n%s", sentence, shown);
-    ShowLauncherMessage(message);
+    ShowLauncherMessage(caption, message);
 }

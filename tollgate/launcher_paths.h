@@ -6,6 +6,9 @@
 
 #include <stddef.h>
 
+// The launcher's buffers: a longer path or command line is not used.
+enum { SETTING_FILE_PATH_SIZE = 256, COMMAND_LINE_SIZE = 512 };
+
 // The module path up to its last backslash, without it: a renamed launcher still finds
 // its medium. 0 when the path has no backslash.
 int LauncherFolderOf(const char *modulePath, char *folder, size_t size);

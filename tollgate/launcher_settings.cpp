@@ -5,13 +5,10 @@
 
 #include "common/bounded_text.h"
 #include "ini_number.h"
-#include "launcher_message.h"
-#include "launcher_paths.h"
-#include "module_folder.h"
 
 LauncherSettings launcherSettings;
 
-static const char settingSection[32] = "Const";
+const char settingSection[32] = "Const";
 
 // Key names per class, in the order in which the file lists the classes.
 static const struct {
@@ -142,13 +139,11 @@ int ReadSettingsFrom(const char *file)
     return 1;
 }
 
-int ReadSettings(const char *folder)
+int ReadSettings(const char *folder, char settingFile[SETTING_FILE_PATH_SIZE])
 {
-    char file[SETTING_FILE_PATH_SIZE];
-    if (!SettingFilePath(folder, file, sizeof file)) {
+    if (!SettingFilePath(folder, settingFile, SETTING_FILE_PATH_SIZE)) {
         UseDefaultSettings();
-        ShowAboutText("The path of Setting.ini is too long, so it was not read:", file);
         return 0;
     }
-    return ReadSettingsFrom(file);
+    return ReadSettingsFrom(settingFile);
 }

@@ -2,6 +2,7 @@
 #ifndef TOLLGATE_LAUNCHER_SETTINGS_H
 #define TOLLGATE_LAUNCHER_SETTINGS_H
 
+#include "launcher_paths.h"
 #include "os_class_rules.h"
 
 enum {
@@ -25,11 +26,12 @@ struct LauncherSettings {
 };
 
 extern LauncherSettings launcherSettings;
+extern const char settingSection[32];
 
-// The launcher flow's first step: reads Setting.ini in the launcher folder. 1 when it was
-// read (a missing file or key gives its default); 0 when its path was too long for its
-// buffer, which leaves every default and says so in a message.
-int ReadSettings(const char *folder);
+// The launcher flow's first step: reads Setting.ini in the launcher folder, whose path it
+// leaves in settingFile. 1 when it was read (a missing file or key gives its default); 0
+// when the path did not fit, which leaves every default and the path cut, for a message.
+int ReadSettings(const char *folder, char settingFile[SETTING_FILE_PATH_SIZE]);
 // Every key at its default, as with no Setting.ini at all.
 void UseDefaultSettings(void);
 // Reads every key from the given file in the file's row order; a missing file or key

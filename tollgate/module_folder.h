@@ -4,11 +4,7 @@
 
 #include <stddef.h>
 
-enum {
-    MODULE_PATH_SIZE = 512,
-    SETTING_FILE_PATH_SIZE = 256,
-    COMMAND_LINE_SIZE = 512
-};
+enum { MODULE_PATH_SIZE = 512 };
 
 // The launcher folder, without a trailing backslash. 0 when the module path does not fit
 // MODULE_PATH_SIZE; folder then holds what was read, shortened, for a message.

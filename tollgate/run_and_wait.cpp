@@ -5,7 +5,7 @@
 
 #include "common/bounded_text.h"
 #include "launcher_message.h"
-#include "module_folder.h"
+#include "launcher_paths.h"
 #include "wait_outcome.h"
 
 enum { WAIT_RETRY_MS = 100 };
@@ -30,12 +30,12 @@ static int WaitForEnd(HANDLE process)
     }
 }
 
-int RunAndWait(const char *commandLine)
+int RunAndWait(const char *commandLine, const char *caption)
 {
     // CreateProcessA may write into its command line.
     char writable[COMMAND_LINE_SIZE];
     if (!CopyText(writable, sizeof writable, commandLine)) {
-        ShowAboutText("This command line is too long, so it was not run:", commandLine);
+        ShowAboutText(caption, "This command line is too long, so it was not run:", commandLine);
         return 0;
     }
     STARTUPINFOA startup;
@@ -44,13 +44,13 @@ int RunAndWait(const char *commandLine)
     PROCESS_INFORMATION process;
     ZeroMemory(&process, sizeof process);
     if (!CreateProcessA(NULL, writable, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process)) {
-        ShowLauncherMessage("CreateProcess failed.");
+        ShowLauncherMessage(caption, "CreateProcess failed.");
         return 0;
     }
     CloseHandle(process.hThread);
     int ended = WaitForEnd(process.hProcess);
     CloseHandle(process.hProcess);
     if (!ended)
-        ShowAboutText("The launcher could not wait for this program to end:", commandLine);
+        ShowAboutText(caption, "The launcher could not wait for this program to end:", commandLine);
     return ended;
 }

@@ -18,6 +18,7 @@
 #include "hotfix_record.h"
 #include "hotfix_resource.h"
 #include "hotfix_script.h"
+#include "record_file.h"
 
 enum { READY_TIMER = 1, GIVE_UP_TIMER = 2, GIVE_UP_MS = 120000 };
 // A window's end is carried out after the button's own handling has returned.
@@ -234,20 +235,6 @@ static void ShowStage(void)
     }
 }
 
-static std::string ReadScript(const char *path)
-{
-    std::string text;
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
-    if (file == INVALID_HANDLE_VALUE)
-        return text;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, NULL) && got > 0)
-        text.append(buffer, got);
-    CloseHandle(file);
-    return text;
-}
-
 static const char progId[] = "HotfixStub.Package";
 
 static int Register(bool on)
@@ -289,7 +276,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 
     OpenHotfixRecord(__argv[1]);
     Record("start", GetCommandLineA());
-    stages = ParseHotfixScript(ReadScript(__argv[1]));
+    stages = ParseHotfixScript(ReadWholeFile(__argv[1]));
 
     WNDCLASSA panel = {};
     panel.lpfnWndProc = PanelProc;

@@ -15,6 +15,8 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "record_file.h"
+
 static char modulePath[MAX_PATH];
 static char planPath[MAX_PATH + 8];
 
@@ -24,18 +26,8 @@ static void AppendRecord(const char *line)
     DWORD length = GetEnvironmentVariableA("SETUPSTUB_LOG", logPath, sizeof logPath);
     if (length == 0 || length >= sizeof logPath)
         snprintf(logPath, sizeof logPath, "%s.log", modulePath);
-    // Several stand-ins may append to one record; a whole line goes in one write.
-    for (int attempt = 0; attempt < 500; ++attempt) {
-        HANDLE file = CreateFileA(logPath, FILE_APPEND_DATA, FILE_SHARE_READ, NULL, OPEN_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, NULL);
-        if (file != INVALID_HANDLE_VALUE) {
-            DWORD written;
-            WriteFile(file, line, (DWORD)strlen(line), &written, NULL);
-            CloseHandle(file);
-            return;
-        }
-        Sleep(10);
-    }
+    // Several stand-ins may append to one record.
+    AppendRecordLine(logPath, line);
 }
 
 static void PlanText(const char *key, char *value, DWORD size)

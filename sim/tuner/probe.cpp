@@ -14,6 +14,7 @@
 #include <string.h>
 
 #include "tuner_control.h"
+#include "tuner_device.h"
 #include "tuner_property.h"
 
 enum { EXIT_USAGE = 2, EXIT_ABSENT = 3, EXIT_NO_PROPERTY = 4, EXIT_I2C = 5 };

@@ -14,6 +14,7 @@
 #include <string.h>
 
 #include "tuner_control.h"
+#include "tuner_device.h"
 
 static const char usage[] =
     "usage: tuner plug [SLOT tuner|video|receiver NAME [--prop] [--server PATH]]\n"

@@ -1,11 +1,12 @@
 // Registering and unregistering the virtual tuner's filters by hand, as the system's
 // filter mapper would: the server under HKCR\CLSID and an Instance entry in a category,
 // which is all the system device enumerator lists.
+#include "tuner_control.h"
+
 #include <windows.h>
 #include <stdio.h>
 #include <string.h>
 
-#include "tuner_control.h"
 #include "tuner_settings.h"
 
 enum { CATEGORY_COUNT = 3 };

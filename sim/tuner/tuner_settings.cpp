@@ -1,8 +1,9 @@
 // Per-slot values of the virtual tuner in the registry.
+#include "tuner_settings.h"
+
 #include <stdio.h>
 
 #include "tuner_control.h"
-#include "tuner_settings.h"
 
 static int SlotKeyPath(int slot, char *path, size_t size)
 {

@@ -8,7 +8,7 @@ add_executable(e2e_tollgate ${E2E_TOLLGATE_SOURCES} ${CMAKE_SOURCE_DIR}/tests/wi
   ${CMAKE_SOURCE_DIR}/tests/win/win_support.cpp)
 house_target(e2e_tollgate)
 target_include_directories(e2e_tollgate PRIVATE ${CMAKE_SOURCE_DIR}/tests/win ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(e2e_tollgate PRIVATE mediacheck_lib vtuner_control stick_state gtest_main)
+target_link_libraries(e2e_tollgate PRIVATE mediacheck_lib vtuner_control stick_state record_file gtest_main)
 add_dependencies(e2e_tollgate Setup setupstub vtuner tuner)
 
 if(WINE_TESTS)
@@ -22,7 +22,7 @@ add_executable(launcherwatch launcherwatch.cpp ${CMAKE_SOURCE_DIR}/tests/win/tol
   ${CMAKE_SOURCE_DIR}/tests/win/win_support.cpp)
 house_target(launcherwatch)
 target_include_directories(launcherwatch PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)
-target_link_libraries(launcherwatch PRIVATE stick_state)
+target_link_libraries(launcherwatch PRIVATE stick_state record_file)
 
 # The DLL search restriction, proven with a DLL planted beside a program that makes the
 # same call at start as Setup.exe does.

@@ -7,11 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "medium_check.h"
-#include "medium_report.h"
+#include "mediacheck/medium_check.h"
+#include "mediacheck/medium_report.h"
 #include "tollgate_e2e.h"
 #include "tuner_control.h"
 #include "tuner_device.h"
+#include "win_support.h"
 
 typedef std::vector<std::string> Lines;
 
@@ -106,7 +107,7 @@ protected:
     {
         ASSERT_TRUE(TunerUnplugAll());
         ASSERT_TRUE(TunerPlug(1, TUNER_CATEGORY_RECEIVER, "USB Alder Device", 1));
-        RegisterPackageHandler(TestProgramFolder() + "hotfixstub.exe");
+        RegisterPackageHandler(ModuleFolder() + "hotfixstub.exe");
         // Completion reported, as the checker's prediction assumes.
         SetRegistryDword(HKEY_LOCAL_MACHINE, nativeKey, "FinishInstall", 1);
         SetRegistryDword(HKEY_LOCAL_MACHINE, wowKey, "FinishInstall", 1);

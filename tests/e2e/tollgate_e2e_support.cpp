@@ -1,7 +1,9 @@
 // Setup.exe runs for the end-to-end tests.
 #include "tollgate_e2e.h"
-#include "win_support.h"
+
 #include <stdio.h>
+
+#include "win_support.h"
 
 static const char currentVersionKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 static const char x86FolderValue[] = "ProgramFilesDir (x86)";

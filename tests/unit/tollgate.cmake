@@ -16,6 +16,6 @@ add_executable(tollgate_unit_tests ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_rules_te
   ${TOLLGATE_DIR}/text_case.cpp
   ${TOLLGATE_DIR}/mediacheck/nearest_key.cpp)
 house_target(tollgate_unit_tests)
-target_include_directories(tollgate_unit_tests PRIVATE ${CMAKE_SOURCE_DIR} ${TOLLGATE_DIR} ${TOLLGATE_DIR}/mediacheck)
+target_include_directories(tollgate_unit_tests PRIVATE ${CMAKE_SOURCE_DIR} ${TOLLGATE_DIR})
 target_link_libraries(tollgate_unit_tests PRIVATE gtest_main)
 house_test(unit.tollgate tollgate_unit_tests)

@@ -10,10 +10,10 @@
 #include "i2c_header.h"
 #include "ini_number.h"
 #include "launcher_paths.h"
+#include "mediacheck/nearest_key.h"
 #include "msu_file.h"
-#include "nearest_key.h"
-#include "text_case.h"
 #include "os_class_rules.h"
+#include "text_case.h"
 
 TEST(IniNumber, ConvertsAsAtoiDoes)
 {

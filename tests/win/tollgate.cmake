@@ -2,12 +2,12 @@
 # profile files, processes, shell, device catalogue, dialogs and the installer stand-in.
 file(GLOB WIN_TOLLGATE_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_*_tests.cpp)
 add_executable(win_tollgate_tests ${WIN_TOLLGATE_SOURCES} ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_support.cpp
-  $<TARGET_OBJECTS:tollgate_ui_res>)
+  ${CMAKE_CURRENT_SOURCE_DIR}/win_support.cpp $<TARGET_OBJECTS:tollgate_ui_res>)
 house_target(win_tollgate_tests)
 target_include_directories(win_tollgate_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(win_tollgate_tests PRIVATE tollgate_lib mediacheck_lib vtuner_control gtest_main)
+target_link_libraries(win_tollgate_tests PRIVATE tollgate_lib mediacheck_lib vtuner_control stick_state record_file
+  gtest_main)
 add_dependencies(win_tollgate_tests setupstub vtuner hotfixstub mediacheck)
-target_include_directories(win_tollgate_tests PRIVATE ${CMAKE_SOURCE_DIR}/sim/tuner)
 
 if(WINE_TESTS)
   foreach(suite Settings Messages FurtherApps Packages Device Dialog Automation Hardening

@@ -16,8 +16,8 @@ protected:
     Automation() : medium("automation") {}
     ~Automation() override { EndStrayInstallers(); }
 
-    // A tick with no dialog to end: its result says whether it would have ended one.
-    static int Tick() { return AutomateHotfixInstaller(NULL); }
+    // One tick; its result says whether the installer is done.
+    static int Tick() { return AutomateHotfixInstaller(); }
 
     // Clicks the installer's own way: every message posted before this one has been
     // handled once the sentinel's second click is recorded.

@@ -8,7 +8,6 @@
 #include "driver_setup.h"
 #include "finish_install.h"
 #include "further_apps.h"
-#include "launcher_message.h"
 #include "launcher_settings.h"
 #include "os_class_rules.h"
 #include "run_and_wait.h"
@@ -47,9 +46,9 @@ protected:
 
 TEST_F(Messages, HaveNoOwnerNoIconOnlyOkAndTheSetupCaption)
 {
-    Settings("[Const]\r\nSetup=Tuner setup\r\n");
+    Settings("[Const]\r\nSetup=Tuner setup\r\nSetupXPx86Path=\r\nNoSetupPath=Hello\r\n");
     MessageBoxWatcher watcher;
-    ShowLauncherMessage("Hello");
+    DriverSetup();
     watcher.Stop();
     std::vector<SeenMessage> seen = watcher.Seen();
     ASSERT_EQ(1u, seen.size());
@@ -63,9 +62,9 @@ TEST_F(Messages, HaveNoOwnerNoIconOnlyOkAndTheSetupCaption)
 
 TEST_F(Messages, EmptySetupGivesAnEmptyCaption)
 {
-    Settings("[Const]\r\nSetup=\r\n");
+    Settings("[Const]\r\nSetup=\r\nSetupXPx86Path=\r\n");
     MessageBoxWatcher watcher;
-    ShowLauncherMessage("x");
+    DriverSetup();
     watcher.Stop();
     ASSERT_EQ(1u, watcher.Seen().size());
     EXPECT_EQ("", watcher.Seen()[0].caption);
@@ -74,7 +73,8 @@ TEST_F(Messages, EmptySetupGivesAnEmptyCaption)
 TEST_F(Messages, ProgramThatCannotStart)
 {
     MessageBoxWatcher watcher;
-    EXPECT_EQ(0, RunAndWait(("\"" + medium.Path("missing\\SetupDrv.exe") + "\"").c_str()));
+    std::string missing = "\"" + medium.Path("missing\\SetupDrv.exe") + "\"";
+    EXPECT_EQ(0, RunAndWait(missing.c_str(), launcherSettings.setup));
     watcher.Stop();
     ASSERT_EQ(1u, watcher.Seen().size());
     EXPECT_EQ("CreateProcess failed.", watcher.Seen()[0].text);
@@ -87,7 +87,7 @@ TEST_F(Messages, RunAndWaitRefusesACommandLineThatDoesNotFit)
     medium.AddStub("stub.exe");
     std::string commandLine = "\"" + medium.Path("stub.exe") + "\" " + std::string(600, 'a');
     MessageBoxWatcher watcher;
-    EXPECT_EQ(0, RunAndWait(commandLine.c_str()));
+    EXPECT_EQ(0, RunAndWait(commandLine.c_str(), launcherSettings.setup));
     watcher.Stop();
     ASSERT_EQ(1u, watcher.Seen().size());
     EXPECT_EQ(0u, watcher.Seen()[0].text.find("This command line is too long, so it was not run:"))
@@ -98,7 +98,7 @@ TEST_F(Messages, RunAndWaitRefusesACommandLineThatDoesNotFit)
 TEST_F(Messages, RunAndWaitReturnsOnlyAfterTheProgramEnded)
 {
     medium.AddStub("slow.exe", "WaitMs=300\r\n");
-    EXPECT_EQ(1, RunAndWait(("\"" + medium.Path("slow.exe") + "\" a b").c_str()));
+    EXPECT_EQ(1, RunAndWait(("\"" + medium.Path("slow.exe") + "\" a b").c_str(), launcherSettings.setup));
     EXPECT_EQ((Lines{ "start slow.exe", "end slow.exe" }), Timeline());
     ASSERT_FALSE(Record().empty());
     EXPECT_EQ("\"" + medium.Path("slow.exe") + "\" a b", Record()[0].cmd);

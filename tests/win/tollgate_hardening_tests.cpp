@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "dll_search.h"
-#include "filter_search.h"
+#include "ds_name.h"
 #include "launcher_app.h"
 #include "os_class.h"
 #include "tollgate_support.h"

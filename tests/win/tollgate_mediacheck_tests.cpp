@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "medium_check.h"
-#include "medium_report.h"
+#include "mediacheck/medium_check.h"
+#include "mediacheck/medium_report.h"
+#include "record_file.h"
 #include "tollgate_support.h"
+#include "win_support.h"
 
 typedef std::vector<std::string> Lines;
 
@@ -111,6 +113,14 @@ INSTANTIATE_TEST_SUITE_P(Media, MediumProblems, ::testing::Values(
                  NULL, { "warning EnableTimer", "warning WaitTimer" } },
     ProblemCase{ "misspelt key", With("AnotherAPNun=2\r\nanotherAPnum=2\r\n"), NULL,
                  { "warning AnotherAPNun" } },
+    // Of two keys as near, the one read first is named.
+    ProblemCase{ "two keys as near", With("SetupXPx6Path=x\r\n"), NULL, { "warning SetupXPx6Path" },
+                 "Setup.exe reads no such key; did you mean SetupXPx64Path?" },
+    // Only further-application entries depend on AnotherAPNum.
+    ProblemCase{ "texts without entries", "[Const]\r\nSetupXPx86Path=XP_x86\r\nSetupVistax64Exe=SetupDrv.exe\r\n"
+                                          "Setup=Tuner setup\r\nNoSetupPath=No\r\nRePlugin=Again\r\n"
+                                          "LaunchAnotherAPParam=/q\r\n",
+                 NULL, {} },
     ProblemCase{ "entry beyond the count", With("AnotherAPXPx86Exe2=tools\\a.exe\r\n"), NULL,
                  { "warning AnotherAPXPx86Exe2" } },
     ProblemCase{ "package in capitals", "[Const]\r\nCheckFinishInstall=1\r\nAnotherAPNum=1\r\n"
@@ -162,30 +172,35 @@ TEST(MediumProblemTexts, NameTheNearestKeyAndWhatSetupReads)
     EXPECT_STREQ("\"2x\" is not a number; Setup.exe reads it as 2", mediumReport.problems[1].text);
 }
 
-// What mediacheck.exe wrote to its standard output, and its exit code.
+// What mediacheck.exe wrote to its standard output and its standard error, and its exit code.
 struct CheckRun {
     DWORD exitCode;
-    std::string out;
+    std::string out, err;
 };
+
+static HANDLE InheritedFile(const std::string &path)
+{
+    SECURITY_ATTRIBUTES inherit = { sizeof inherit, NULL, TRUE };
+    return CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                       FILE_ATTRIBUTE_NORMAL, NULL);
+}
 
 static CheckRun RunMediaCheck(const std::string &program, const std::string &arguments)
 {
-    CheckRun run = { (DWORD)-1, "" };
+    CheckRun run = { (DWORD)-1, "", "" };
     char temp[MAX_PATH];
     if (!GetTempPathA(sizeof temp, temp))
         return run;
-    std::string outPath = std::string(temp) + "mediacheck-out.txt";
-    SECURITY_ATTRIBUTES inherit = { sizeof inherit, NULL, TRUE };
-    HANDLE out = CreateFileA(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, NULL);
-    if (out == INVALID_HANDLE_VALUE)
+    std::string outPath = std::string(temp) + "mediacheck-out.txt", errPath = std::string(temp) + "mediacheck-err.txt";
+    HANDLE out = InheritedFile(outPath), err = InheritedFile(errPath);
+    if (out == INVALID_HANDLE_VALUE || err == INVALID_HANDLE_VALUE)
         return run;
     STARTUPINFOA startup;
     ZeroMemory(&startup, sizeof startup);
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = out;
-    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    startup.hStdError = err;
     std::string commandLine = "\"" + program + "\" " + arguments;
     std::vector<char> writable(commandLine.begin(), commandLine.end());
     writable.push_back('\0');
@@ -193,6 +208,7 @@ static CheckRun RunMediaCheck(const std::string &program, const std::string &arg
     BOOL started = CreateProcessA(program.c_str(), writable.data(), NULL, NULL, TRUE, 0,
                                   NULL, NULL, &startup, &process);
     CloseHandle(out);
+    CloseHandle(err);
     if (!started)
         return run;
     CloseHandle(process.hThread);
@@ -201,13 +217,8 @@ static CheckRun RunMediaCheck(const std::string &program, const std::string &arg
     else
         TerminateProcess(process.hProcess, 99);
     CloseHandle(process.hProcess);
-    HANDLE in = CreateFileA(outPath.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
-    char buffer[4096];
-    DWORD read = 0;
-    while (in != INVALID_HANDLE_VALUE && ReadFile(in, buffer, sizeof buffer, &read, NULL) && read)
-        run.out.append(buffer, read);
-    if (in != INVALID_HANDLE_VALUE)
-        CloseHandle(in);
+    run.out = ReadWholeFile(outPath.c_str());
+    run.err = ReadWholeFile(errPath.c_str());
     return run;
 }
 
@@ -218,7 +229,7 @@ static bool Has(const std::string &text, const std::string &part)
 
 TEST(MediaCheckProgram, ExitCodeSaysCleanWarningsOrErrors)
 {
-    std::string program = TestProgramFolder() + "mediacheck.exe";
+    std::string program = ModuleFolder() + "mediacheck.exe";
     Medium clean("check clean"), warned("check warned"), broken("check broken");
     MakeCleanMedium(clean);
     MakeCleanMedium(warned, "");
@@ -310,9 +321,57 @@ static const char expectedText[] =
     "error    AnotherAPVistax64Exe1: gone.exe is not on the medium\r\n"
     "3 errors, 3 warnings\r\n";
 
+// A medium where one driver setup's command line does not fit, the device byte is left alone
+// on Vista and the further program named never runs.
+TEST(MediaCheckProgram, TheReportOfWhatIsNotDone)
+{
+    Medium medium("check not done");
+    MakeCleanMedium(medium, "[Const]\r\nSetupXPx86Path=" + std::string(255, 'd') + "\r\nSetupXPx86Exe="
+                                + std::string(255, 'e') + "\r\nAnotherAPNum=1\r\nAnotherAPXPx86Exe0=tools\\a.exe\r\n");
+    const std::string f = medium.Folder();
+    const std::string plug = "then \"Please Re-Plugin the USB device on your computer.\"\r\n";
+    CheckRun run = RunMediaCheck(ModuleFolder() + "mediacheck.exe", "\"" + f + "\"");
+    EXPECT_EQ(2u, run.exitCode);
+    EXPECT_EQ("Medium " + f + "\r\nSetting.ini read\r\n"
+              "\r\nXP 32-bit\r\n"
+              "  driver setup     too long: not run\r\n"
+              "  device byte      0x50 is set to 0xD0, " + plug +
+              "  further programs none run (CheckFinishInstall is 0)\r\n"
+              "  then             Setup.exe ends at once\r\n"
+              "  exit code        4 (when every program starts and completion is reported)\r\n"
+              "\r\nXP 64-bit\r\n"
+              "  driver setup     \"" + f + "\\XP_x64\\SetupDrv.exe\"\r\n"
+              "  working folder   Setup.exe's own (inherited)\r\n"
+              "  device byte      0x50 is set to 0xD0, " + plug +
+              "  further programs none run (CheckFinishInstall is 0)\r\n"
+              "  then             Setup.exe ends at once\r\n"
+              "  exit code        0 (when every program starts and completion is reported)\r\n"
+              "\r\nVista 32-bit\r\n"
+              "  driver setup     \"" + f + "\\Vista_x86\\SetupDrv.exe\"\r\n"
+              "  working folder   Setup.exe's own (inherited)\r\n"
+              "  device byte      not touched (EnableAudioClass is 0)\r\n"
+              "  further programs none run (CheckFinishInstall is 0)\r\n"
+              "  then             Setup.exe ends at once\r\n"
+              "  exit code        0 (when every program starts and completion is reported)\r\n"
+              "\r\nVista 64-bit\r\n"
+              "  driver setup     \"" + f + "\\Vista_x64\\SetupDrv.exe\"\r\n"
+              "  working folder   Setup.exe's own (inherited)\r\n"
+              "  device byte      not touched (EnableAudioClass is 0)\r\n"
+              "  further programs none run (CheckFinishInstall is 0)\r\n"
+              "  then             Setup.exe ends at once\r\n"
+              "  exit code        0 (when every program starts and completion is reported)\r\n"
+              "\r\n"
+              "warning  CheckFinishInstall: 0, so Setup.exe runs none of the further programs named; 1 runs them "
+              "once the driver setup reports FinishInstall = 1\r\n"
+              "error    SetupXPx86Path, SetupXPx86Exe: the driver setup's command line for XP 32-bit is longer "
+              "than the 511 characters Setup.exe takes, so it is not run\r\n"
+              "1 error, 1 warning\r\n",
+              run.out);
+}
+
 TEST(MediaCheckProgram, TheWholeReportAsTextAndJson)
 {
-    std::string program = TestProgramFolder() + "mediacheck.exe";
+    std::string program = ModuleFolder() + "mediacheck.exe";
     Medium medium("check report");
     MakeCleanMedium(medium, reportSettings);
     CheckRun run = RunMediaCheck(program, "\"" + medium.Folder() + "\"");
@@ -364,16 +423,37 @@ TEST(MediaCheckProgram, WithoutAFolderItChecksItsOwn)
     EXPECT_TRUE(Has(run.out, "\"medium\": \"C:\\\\tollgate-media\\\\check itself M\xc3\xa9" "dium\"")) << run.out;
 }
 
+// A dash alone is no option: it names a folder "-" below the current one.
+TEST(MediaCheckProgram, ALoneDashIsAFolder)
+{
+    Medium medium("check dash\\-");
+    MakeCleanMedium(medium);
+    char current[MAX_PATH];
+    ASSERT_NE(0u, GetCurrentDirectoryA(sizeof current, current));
+    ASSERT_TRUE(SetCurrentDirectoryA("C:\\tollgate-media\\check dash"));
+    CheckRun run = RunMediaCheck(ModuleFolder() + "mediacheck.exe", "-");
+    SetCurrentDirectoryA(current);
+    EXPECT_EQ(0u, run.exitCode) << run.err;
+    EXPECT_EQ(0u, run.out.find("Medium " + medium.Folder() + "\r\n")) << run.out;
+}
+
 TEST(MediaCheckProgram, BadArgumentsAndFoldersEndWithTwoAndNoReport)
 {
-    std::string program = TestProgramFolder() + "mediacheck.exe";
+    std::string program = ModuleFolder() + "mediacheck.exe";
     Medium medium("check arguments");
     MakeCleanMedium(medium);
-    for (const std::string &arguments : { std::string("--bogus"), "\"" + medium.Folder() + "\" second",
-                                          "\"" + medium.Path("Nowhere") + "\"",
-                                          "\"" + medium.Path("Setup.exe") + "\"" }) {
-        CheckRun run = RunMediaCheck(program, arguments);
-        EXPECT_EQ(2u, run.exitCode) << arguments;
-        EXPECT_EQ("", run.out) << arguments;
+    // The first line of standard error says why.
+    const struct { std::string arguments, why; } cases[] = {
+        { "--bogus", "mediacheck: unknown option" },
+        { "-x", "mediacheck: unknown option" },
+        { "\"" + medium.Folder() + "\" second", "mediacheck: only one medium folder at a time" },
+        { "\"" + medium.Path("Nowhere") + "\"", "mediacheck: " + medium.Path("Nowhere") + ": cannot be read (error 2)" },
+        { "\"" + medium.Path("Setup.exe") + "\"", "mediacheck: " + medium.Path("Setup.exe") + ": not a folder" },
+    };
+    for (const auto &c : cases) {
+        CheckRun run = RunMediaCheck(program, c.arguments);
+        EXPECT_EQ(2u, run.exitCode) << c.arguments;
+        EXPECT_EQ("", run.out) << c.arguments;
+        EXPECT_EQ(c.why, run.err.substr(0, run.err.find("\r\n"))) << c.arguments;
     }
 }

@@ -4,14 +4,8 @@
 #include <stdio.h>
 #include <string.h>
 
-std::string TestProgramFolder(void)
-{
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(NULL, path, MAX_PATH);
-    std::string folder(path, length < MAX_PATH ? length : 0);
-    size_t slash = folder.find_last_of('\\');
-    return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
-}
+#include "record_file.h"
+#include "win_support.h"
 
 static void RemoveTree(const std::string &folder)
 {
@@ -64,7 +58,7 @@ void WriteWholeFile(const std::string &path, const std::string &bytes)
 bool CopyProgram(const std::string &program, const std::string &target)
 {
     MakeParent(target);
-    return CopyFileA((TestProgramFolder() + program).c_str(), target.c_str(), FALSE) != 0;
+    return CopyFileA((ModuleFolder() + program).c_str(), target.c_str(), FALSE) != 0;
 }
 
 Medium::Medium(const std::string &name) : folder("C:\\tollgate-media\\" + name)
@@ -94,21 +88,6 @@ void Medium::WriteFile(const std::string &relative, const std::string &bytes) co
     WriteWholeFile(Path(relative), bytes);
 }
 
-static std::string ReadWholeFile(const std::string &path)
-{
-    std::string text;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
-    if (file == INVALID_HANDLE_VALUE)
-        return text;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, NULL) && got > 0)
-        text.append(buffer, got);
-    CloseHandle(file);
-    return text;
-}
-
 static std::string Field(const std::string &line, const std::string &name)
 {
     size_t at = line.find("\t" + name + "=");
@@ -122,7 +101,7 @@ static std::string Field(const std::string &line, const std::string &name)
 std::vector<StubEvent> ReadStubRecord(const std::string &path)
 {
     std::vector<StubEvent> events;
-    std::string text = ReadWholeFile(path);
+    std::string text = ReadWholeFile(path.c_str());
     size_t at = 0;
     while (at < text.size()) {
         size_t end = text.find("\r\n", at);
@@ -240,7 +219,7 @@ HotfixInstaller::~HotfixInstaller()
 
 bool HotfixInstaller::Start(int windowCount)
 {
-    std::string program = TestProgramFolder() + "hotfixstub.exe";
+    std::string program = ModuleFolder() + "hotfixstub.exe";
     std::string commandLine = "\"" + program + "\" \"" + package + "\" 0";
     STARTUPINFOA startup;
     ZeroMemory(&startup, sizeof startup);
@@ -259,7 +238,7 @@ bool HotfixInstaller::Start(int windowCount)
 std::vector<std::string> HotfixInstaller::Record() const
 {
     std::vector<std::string> lines;
-    std::string text = ReadWholeFile(package + ".record");
+    std::string text = ReadWholeFile((package + ".record").c_str());
     size_t at = 0, end;
     while ((end = text.find("\r\n", at)) != std::string::npos) {
         std::string line = text.substr(at, end - at);
@@ -276,7 +255,7 @@ std::vector<std::string> HotfixInstaller::Record() const
 
 std::string HotfixInstaller::StartLine() const
 {
-    std::string text = ReadWholeFile(package + ".record");
+    std::string text = ReadWholeFile((package + ".record").c_str());
     if (text.compare(0, 6, "start\t") != 0)
         return std::string();
     return text.substr(6, text.find("\r\n") - 6);

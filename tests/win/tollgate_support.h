@@ -7,9 +7,6 @@
 #include <string>
 #include <vector>
 
-// Folder of the running test program, with a trailing backslash.
-std::string TestProgramFolder(void);
-
 // A medium folder made afresh below C:\tollgate-media; name may hold blanks and
 // characters of the ANSI code page.
 class Medium {

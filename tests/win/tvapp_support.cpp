@@ -1,6 +1,7 @@
 // The TV application stand-in as tests drive it.
 #include "tvapp_support.h"
 
+#include "record_file.h"
 #include "win_support.h"
 
 // The stand-in's mark message (sim/tvapp).
@@ -89,17 +90,7 @@ static std::string RecordOption(const std::string &arguments)
 std::vector<std::string> ReadRecord(const std::string &recordPath)
 {
     std::vector<std::string> lines;
-    HANDLE file = CreateFileA(recordPath.c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
-    if (file == INVALID_HANDLE_VALUE)
-        return lines;
-    std::string text;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, NULL) && got > 0)
-        text.append(buffer, got);
-    CloseHandle(file);
+    std::string text = ReadWholeFile(recordPath.c_str());
     // A line still being written has no line end yet; it is left for the next read.
     size_t start = 0;
     for (size_t end = text.find('\n'); end != std::string::npos; end = text.find('\n', start)) {

@@ -1,8 +1,7 @@
 // The launcher flow's steps from the driver setup on, foreseen for one class.
-#include "class_plan.h"
+#include "mediacheck/class_plan.h"
 
 #include <windows.h>
-#include <string.h>
 
 #include "audio_class_rule.h"
 #include "common/bounded_text.h"

@@ -3,7 +3,7 @@
 #ifndef MEDIACHECK_CLASS_PLAN_H
 #define MEDIACHECK_CLASS_PLAN_H
 
-#include "medium_report.h"
+#include "mediacheck/medium_report.h"
 
 // Fills the plan from launcherSettings and adds the class's problems: a driver setup or
 // further program missing on the medium, a command line that does not fit. A null folder

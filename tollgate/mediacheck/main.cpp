@@ -1,14 +1,14 @@
 // mediacheck [--json] [medium folder]: what Setup.exe will do from a medium on each class of
 // Windows, and what is wrong with the medium. Exit code 0 clean, 1 warnings, 2 errors or
 // bad arguments.
-#include <windows.h>
 #include <stdio.h>
 #include <string.h>
 
-#include "launcher_paths.h"
-#include "medium_check.h"
+#include "mediacheck/medium_check.h"
+#include "mediacheck/medium_report.h"
+#include "mediacheck/report_json.h"
+#include "mediacheck/report_text.h"
 #include "module_folder.h"
-#include "report_output.h"
 
 enum { EXIT_BAD_USE = 2 };
 
@@ -40,9 +40,7 @@ int main(int argc, char **argv)
     }
     char own[MODULE_PATH_SIZE];
     if (!folder) {
-        char module[MODULE_PATH_SIZE];
-        DWORD length = GetModuleFileNameA(NULL, module, sizeof module);
-        if (length == 0 || length >= sizeof module || !LauncherFolderOf(module, own, sizeof own))
+        if (!GetLauncherFolder(own, sizeof own))
             return Usage("cannot tell its own folder; name the medium folder");
         folder = own;
     }

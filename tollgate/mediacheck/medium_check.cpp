@@ -1,46 +1,13 @@
 // CheckMedium: the medium as Setup.exe sees it from its own folder, class by class.
-#include "medium_check.h"
+#include "mediacheck/medium_check.h"
 
 #include <windows.h>
-#include <stdarg.h>
-#include <stdio.h>
-#include <string.h>
 
 #include "common/bounded_text.h"
-#include "class_plan.h"
 #include "launch_outcome.h"
-#include "launcher_paths.h"
-#include "medium_report.h"
-#include "setting_check.h"
-
-MediumReport mediumReport;
-
-void AddProblem(ProblemSeverity severity, const char *subject, const char *format, ...)
-{
-    MediumReport &r = mediumReport;
-    if (severity == PROBLEM_ERROR)
-        ++r.errors;
-    else
-        ++r.warnings;
-    if (r.problemCount >= PROBLEM_LIMIT)
-        return;
-    MediumProblem &p = r.problems[r.problemCount++];
-    p.severity = severity;
-    CopyTextShortened(p.subject, sizeof p.subject, subject);
-    va_list arguments;
-    va_start(arguments, format);
-    int length = vsnprintf(p.text, sizeof p.text, format, arguments);
-    va_end(arguments);
-    if (length < 0)
-        CopyText(p.text, sizeof p.text, "(could not be formatted)");
-}
-
-const char *ClassTitle(const ClassPlan &plan)
-{
-    if (plan.isVista)
-        return plan.isX64 ? "Vista 64-bit" : "Vista 32-bit";
-    return plan.isX64 ? "XP 64-bit" : "XP 32-bit";
-}
+#include "mediacheck/class_plan.h"
+#include "mediacheck/medium_report.h"
+#include "mediacheck/setting_check.h"
 
 // The folder as Setup.exe would have it: absolute, without a trailing backslash.
 static int MediumFolder(const char *given, char *folder, size_t size, char *reason, size_t reasonSize)
@@ -66,25 +33,23 @@ static int MediumFolder(const char *given, char *folder, size_t size, char *reas
     return 1;
 }
 
-// Setting.ini as ReadSettings finds it: its path must fit, a missing file is no error.
+// Setting.ini through the launcher's own ReadSettings: its path must fit, a missing file is
+// no error.
 static void ReadMediumSettings(const char *folder)
 {
     MediumReport &r = mediumReport;
-    if (!SettingFilePath(folder, r.settingFile, sizeof r.settingFile)) {
+    if (!ReadSettings(folder, r.settingFile)) {
         r.settingFileState = SETTING_FILE_TOO_LONG;
-        UseDefaultSettings();
         AddProblem(PROBLEM_ERROR, "Setting.ini", "its path is longer than the %d characters Setup.exe "
                    "takes, so Setup.exe reads none of it and says so", SETTING_FILE_PATH_SIZE - 1);
         return;
     }
     if (GetFileAttributesA(r.settingFile) == INVALID_FILE_ATTRIBUTES) {
         r.settingFileState = SETTING_FILE_MISSING;
-        UseDefaultSettings();
         AddProblem(PROBLEM_WARNING, "Setting.ini", "not on the medium, so every key takes its default");
         return;
     }
     r.settingFileState = SETTING_FILE_READ;
-    ReadSettingsFrom(r.settingFile);
     if (!HasConstSection(r.settingFile))
         AddProblem(PROBLEM_ERROR, "Setting.ini", "has no [Const] section, so every key takes its default");
     else
@@ -124,11 +89,4 @@ int CheckMedium(const char *given, char *reason, size_t reasonSize)
             plan.exitCode |= LAUNCH_TOO_LONG;
     }
     return 1;
-}
-
-int ReportExitCode(void)
-{
-    if (mediumReport.errors)
-        return 2;
-    return mediumReport.warnings ? 1 : 0;
 }

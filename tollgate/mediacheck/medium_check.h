@@ -7,7 +7,5 @@
 // Fills mediumReport for the medium in folder (relative or absolute). 1 when the folder
 // was checked; 0 when it cannot be (not a folder, unreadable), with why in reason.
 int CheckMedium(const char *folder, char *reason, size_t reasonSize);
-// 0 clean, 1 warnings only, 2 errors.
-int ReportExitCode(void);
 
 #endif

@@ -3,6 +3,7 @@
 #ifndef MEDIACHECK_MEDIUM_REPORT_H
 #define MEDIACHECK_MEDIUM_REPORT_H
 
+#include "launcher_paths.h"
 #include "launcher_settings.h"
 #include "module_folder.h"
 #include "os_class_rules.h"
@@ -77,5 +78,7 @@ void AddProblem(ProblemSeverity severity, const char *subject, const char *forma
     __attribute__((format(printf, 3, 4)));
 // The class's name in reports: "XP 32-bit" and so on.
 const char *ClassTitle(const ClassPlan &plan);
+// 0 clean, 1 warnings only, 2 errors.
+int ReportExitCode(void);
 
 #endif

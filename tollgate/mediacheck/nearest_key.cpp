@@ -1,5 +1,5 @@
 // Key names compared the way GetPrivateProfileString matches them.
-#include "nearest_key.h"
+#include "mediacheck/nearest_key.h"
 
 #include <string.h>
 

@@ -1,9 +1,9 @@
 // The report for scripts: one JSON object in UTF-8, whatever the ANSI code page is.
-#include "report_output.h"
+#include "mediacheck/report_json.h"
 
 #include <windows.h>
 
-#include "medium_report.h"
+#include "mediacheck/medium_report.h"
 
 enum { UTF8_SIZE = 4 * PROBLEM_TEXT_SIZE };
 

@@ -1,7 +1,7 @@
 // The report for people: the medium, each class in turn, then the problems.
-#include "report_output.h"
+#include "mediacheck/report_text.h"
 
-#include "medium_report.h"
+#include "mediacheck/medium_report.h"
 
 static const char *SettingFileLine(void)
 {

@@ -1,5 +1,5 @@
 // Checks of Setting.ini beyond what the launcher itself reads.
-#include "setting_check.h"
+#include "mediacheck/setting_check.h"
 
 #include <windows.h>
 #include <string.h>
@@ -7,21 +7,20 @@
 #include "common/bounded_text.h"
 #include "ini_number.h"
 #include "launcher_settings.h"
-#include "medium_report.h"
+#include "mediacheck/medium_report.h"
+#include "mediacheck/nearest_key.h"
 #include "msu_file.h"
-#include "nearest_key.h"
 #include "text_case.h"
 
 enum { LIST_SIZE = 65536 };
 
-static const char constSection[] = "Const";
 static char listBuffer[LIST_SIZE];
 
 int HasConstSection(const char *settingFile)
 {
     DWORD length = GetPrivateProfileSectionNamesA(listBuffer, LIST_SIZE, settingFile);
     for (const char *name = listBuffer; name < listBuffer + length && *name; name += strlen(name) + 1)
-        if (SameIgnoringCase(name, constSection))
+        if (SameIgnoringCase(name, settingSection))
             return 1;
     return 0;
 }
@@ -59,7 +58,7 @@ static void MatchKey(const SettingKey *key, void *context)
 static void CheckNumber(const char *settingFile, const char *key)
 {
     char text[SETTING_TEXT_SIZE];
-    GetPrivateProfileStringA(constSection, key, "", text, sizeof text, settingFile);
+    GetPrivateProfileStringA(settingSection, key, "", text, sizeof text, settingFile);
     if (!IniNumberIsWhole(text))
         AddProblem(PROBLEM_WARNING, key, "\"%s\" is not a number; Setup.exe reads it as %d", text,
                    IniNumber(text));
@@ -67,7 +66,7 @@ static void CheckNumber(const char *settingFile, const char *key)
 
 void CheckSettingKeys(const char *settingFile)
 {
-    DWORD length = GetPrivateProfileStringA(constSection, NULL, "", listBuffer, LIST_SIZE, settingFile);
+    DWORD length = GetPrivateProfileStringA(settingSection, NULL, "", listBuffer, LIST_SIZE, settingFile);
     const char *names = listBuffer;
     int count = AnotherApCount();
     for (const char *name = names; name < names + length && *name; name += strlen(name) + 1) {
