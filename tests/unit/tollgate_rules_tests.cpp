@@ -116,6 +116,21 @@ TEST(BoundedText, ShortensOnlyTextsThatAreShown)
     EXPECT_STREQ("abc", text);
 }
 
+TEST(BoundedText, EmptyTextFitsAndAppendingStopsAtTheBuffer)
+{
+    char text[8] = "xyz";
+    EXPECT_TRUE(CopyText(text, sizeof text, ""));
+    EXPECT_STREQ("", text);
+    EXPECT_TRUE(CopyText(text, sizeof text, NULL));
+    EXPECT_TRUE(AppendText(text, sizeof text, "1234"));
+    EXPECT_TRUE(AppendText(text, sizeof text, "567"));
+    EXPECT_STREQ("1234567", text);
+    EXPECT_FALSE(AppendText(text, sizeof text, "8")) << "a full buffer takes nothing more";
+    EXPECT_STREQ("1234567", text);
+    char full[4] = { 'a', 'b', 'c', 'd' };
+    EXPECT_FALSE(AppendText(full, sizeof full, "")) << "no terminator: nothing to append to";
+}
+
 TEST(Classes, VistaIsNtSixOnly)
 {
     static const struct { unsigned long platform, major; int vista; } cases[] = {
