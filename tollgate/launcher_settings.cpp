@@ -79,29 +79,29 @@ int AnotherApCount(void)
 }
 
 static void Visit(SettingKeyVisitor visit, void *context, const char *name, SettingKind kind,
-                  const char *fallback, char *text, int *number, int entry, int osClass)
+                  const char *fallback, char *text, int *number, int entry)
 {
-    SettingKey key = { name, kind, fallback, text, number, entry, osClass };
+    SettingKey key = { name, kind, fallback, text, number, entry };
     visit(&key, context);
 }
 
 static void VisitText(SettingKeyVisitor visit, void *context, const char *name,
-                      const char *fallback, char *text, int osClass = -1)
+                      const char *fallback, char *text)
 {
-    Visit(visit, context, name, SETTING_TEXT, fallback, text, NULL, -1, osClass);
+    Visit(visit, context, name, SETTING_TEXT, fallback, text, NULL, -1);
 }
 
 static void VisitNumber(SettingKeyVisitor visit, void *context, const char *name, int *number)
 {
-    Visit(visit, context, name, SETTING_NUMBER, "0", NULL, number, -1, -1);
+    Visit(visit, context, name, SETTING_NUMBER, "0", NULL, number, -1);
 }
 
 void WalkSettingKeys(int allEntries, SettingKeyVisitor visit, void *context)
 {
     LauncherSettings &s = launcherSettings;
     for (int c = 0; c < CLASS_COUNT; ++c) {
-        VisitText(visit, context, classKeys[c].pathKey, classKeys[c].pathDefault, s.setupPath[c], c);
-        VisitText(visit, context, classKeys[c].exeKey, defaultSetupExe, s.setupExe[c], c);
+        VisitText(visit, context, classKeys[c].pathKey, classKeys[c].pathDefault, s.setupPath[c]);
+        VisitText(visit, context, classKeys[c].exeKey, defaultSetupExe, s.setupExe[c]);
     }
     VisitNumber(visit, context, "EnableAudioClass", &s.enableAudioClass);
     VisitNumber(visit, context, "EnableTimer", &s.enableTimer);
@@ -114,7 +114,7 @@ void WalkSettingKeys(int allEntries, SettingKeyVisitor visit, void *context)
         for (int c = 0; c < CLASS_COUNT; ++c) {
             char key[64];
             if (FormatText(key, sizeof key, "%s%d", classKeys[c].anotherApBase, i))
-                Visit(visit, context, key, SETTING_TEXT, "", s.anotherAp[c][i], NULL, i, c);
+                Visit(visit, context, key, SETTING_TEXT, "", s.anotherAp[c][i], NULL, i);
         }
 
     VisitText(visit, context, "Setup", defaultSetup, s.setup);

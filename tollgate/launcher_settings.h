@@ -55,7 +55,6 @@ struct SettingKey {
     char *text;              // where a text is kept
     int *number;             // where a number is kept
     int entry;               // further-application index, -1 for other keys
-    int osClass;             // the class of a per-class key, -1 for the others
 };
 typedef void (*SettingKeyVisitor)(const SettingKey *key, void *context);
 // Every key in reading order. The further-application entries follow the numbers: as many

@@ -410,6 +410,16 @@ TEST(MediaCheckProgram, TheWholeReportAsTextAndJson)
         EXPECT_TRUE(Has(run.out, line)) << line << "\nin\n" << run.out;
 }
 
+// Quotes, backslashes and control characters of a value are escaped in JSON.
+TEST(MediaCheckProgram, JsonEscapesWhatAStringCannotHold)
+{
+    Medium medium("check escapes");
+    MakeCleanMedium(medium, std::string(cleanSettings) + "LaunchAnotherAPParam=a\"b\\c\td\r\n");
+    CheckRun run = RunMediaCheck(ModuleFolder() + "mediacheck.exe", "--json \"" + medium.Folder() + "\"");
+    EXPECT_EQ(0u, run.exitCode) << run.out;
+    EXPECT_TRUE(Has(run.out, "\"parameters\": \"a\\\"b\\\\c\\u0009d\",")) << run.out;
+}
+
 // The text report keeps the ANSI code page's bytes; JSON is UTF-8.
 TEST(MediaCheckProgram, WithoutAFolderItChecksItsOwn)
 {
