@@ -3,7 +3,14 @@
 #ifndef TOLLGATE_DRIVER_SETUP_H
 #define TOLLGATE_DRIVER_SETUP_H
 
+#include <stddef.h>
+
 #include "os_class_rules.h"
+
+// "folder\setupPath\program" and the value's own parameters, SetupExe split as every
+// program value is. 0 when it does not fit.
+int DriverSetupCommandLine(const char *folder, const char *setupPath, const char *setupExe,
+                           char *commandLine, size_t size);
 
 // Runs folder\SetupPath\SetupExe of the class and waits for it; an empty folder or program
 // value shows NoSetupPath instead. Returns the LaunchOutcome bits of what went wrong, 0

@@ -11,7 +11,8 @@
 int RunFurtherApplications(const char *folder, LauncherClass osClass, int *msuLaunched);
 
 // The class's entries the launcher starts, in index order, empty ones left out; isPackage
-// says whether the shell gets it. Returns the visitor's results, or-ed.
+// tells a package by the whole value's name (a value with its own parameters is told by
+// the program SplitEntry finds). Returns the visitor's results, or-ed.
 typedef int (*FurtherAppVisitor)(int index, const char *entry, int isPackage, void *context);
 int WalkFurtherApplications(LauncherClass osClass, FurtherAppVisitor visit, void *context);
 

@@ -42,3 +42,20 @@ int AnotherApFile(const char *folder, const char *entry, char *path, size_t size
 {
     return FormatText(path, size, "%s\\%s", folder, entry);
 }
+
+int ProgramCommandLine(const char *folder, const char *program, const char *ownParameters,
+                       const char *parameter, char *commandLine, size_t size)
+{
+    if (!FormatText(commandLine, size, "\"%s\\%s\"", folder, program))
+        return 0;
+    if (ownParameters[0] && !(AppendText(commandLine, size, " ") && AppendText(commandLine, size, ownParameters)))
+        return 0;
+    return !parameter || (AppendText(commandLine, size, " ") && AppendText(commandLine, size, parameter));
+}
+
+int PackageParameters(const char *ownParameters, const char *parameter, char *text, size_t size)
+{
+    if (!ownParameters[0])
+        return CopyText(text, size, parameter);
+    return FormatText(text, size, "%s %s", ownParameters, parameter);
+}

@@ -21,6 +21,12 @@ int SetupCommandLine(const char *folder, const char *setupPath, const char *setu
 // "folder\entry" parameter; the parameter always follows one blank, even when empty.
 int AnotherApCommandLine(const char *folder, const char *entry, const char *parameter,
                          char *commandLine, size_t size);
+// "folder\program" with the value's own parameters, then parameter (NULL: none), each
+// after one blank when given; an empty own text adds no blank.
+int ProgramCommandLine(const char *folder, const char *program, const char *ownParameters,
+                       const char *parameter, char *commandLine, size_t size);
+// A package's parameters for the shell: its own, one blank, then parameter.
+int PackageParameters(const char *ownParameters, const char *parameter, char *text, size_t size);
 // folder\entry, unquoted, as the shell wants the file of a hotfix package.
 int AnotherApFile(const char *folder, const char *entry, char *path, size_t size);
 

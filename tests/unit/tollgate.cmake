@@ -4,6 +4,9 @@
 set(TOLLGATE_DIR ${CMAKE_SOURCE_DIR}/tollgate)
 add_executable(tollgate_unit_tests ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_rules_tests.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_launcher_rules_tests.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_entry_tests.cpp
+  ${TOLLGATE_DIR}/entry_split.cpp
+  ${TOLLGATE_DIR}/mediacheck/package_name.cpp
   ${CMAKE_SOURCE_DIR}/common/bounded_text.cpp
   ${TOLLGATE_DIR}/ini_number.cpp
   ${TOLLGATE_DIR}/launcher_paths.cpp

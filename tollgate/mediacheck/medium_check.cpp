@@ -8,6 +8,7 @@
 #include "mediacheck/class_plan.h"
 #include "mediacheck/medium_report.h"
 #include "mediacheck/setting_check.h"
+#include "mediacheck/setting_scan.h"
 
 // The folder as Setup.exe would have it: absolute, without a trailing backslash.
 static int MediumFolder(const char *given, char *folder, size_t size, char *reason, size_t reasonSize)
@@ -50,10 +51,13 @@ static void ReadMediumSettings(const char *folder)
         return;
     }
     r.settingFileState = SETTING_FILE_READ;
-    if (!HasConstSection(r.settingFile))
+    CheckSettingEncoding(r.settingFile);
+    if (!HasConstSection(r.settingFile)) {
         AddProblem(PROBLEM_ERROR, "Setting.ini", "has no [Const] section, so every key takes its default");
-    else
+    } else {
+        CheckSettingLines(r.settingFile);
         CheckSettingKeys(r.settingFile);
+    }
     CheckSettingValues();
 }
 
@@ -82,11 +86,16 @@ int CheckMedium(const char *given, char *reason, size_t reasonSize)
 
     // The order in which the report lists the classes.
     static const int order[CLASS_COUNT][2] = { { 0, 0 }, { 0, 1 }, { 1, 0 }, { 1, 1 } };
+    int watched = 0;
     for (int i = 0; i < CLASS_COUNT; ++i) {
         ClassPlan &plan = r.classes[i];
         PlanClass(r.folderFits ? r.folder : NULL, order[i][0], order[i][1], &plan);
-        if (!r.folderFits || r.settingFileState == SETTING_FILE_TOO_LONG)
+        if (!r.folderFits || r.settingFileState == SETTING_FILE_TOO_LONG) {
             plan.exitCode |= LAUNCH_TOO_LONG;
+            plan.cleanExitCode |= LAUNCH_TOO_LONG;
+        }
+        watched |= plan.waitsForInstaller;
     }
+    CheckInstallerTiming(watched);
     return 1;
 }

@@ -3,13 +3,16 @@
 #ifndef MEDIACHECK_MEDIUM_REPORT_H
 #define MEDIACHECK_MEDIUM_REPORT_H
 
+#include "entry_split.h"
 #include "launcher_paths.h"
 #include "launcher_settings.h"
 #include "module_folder.h"
+#include "mediacheck/file_kind.h"
 #include "os_class_rules.h"
 
 enum {
     PROBLEM_LIMIT = 64,
+    WINDOWS_PATH_LIMIT = 260,             // MAX_PATH: Windows' ANSI calls refuse longer paths
     PROBLEM_SUBJECT_SIZE = 300,
     PROBLEM_TEXT_SIZE = 700,
     SETTING_KEY_SIZE = 64
@@ -28,10 +31,15 @@ struct FurtherPlan {
     int index;
     char key[SETTING_KEY_SIZE];
     char entry[SETTING_TEXT_SIZE];
+    char program[ENTRY_PROGRAM_SIZE];     // what the value names on the medium
+    char ownParameters[SETTING_TEXT_SIZE];// what the value carries after it
     int isPackage;                        // handed to the shell, not waited for
     int fits;                             // its command line or file fits Setup.exe's buffer
     int found;                            // the file is on the medium
+    FileKind kind;
+    int starts;                           // CreateProcess starts it, or the shell takes it
     char commandLine[COMMAND_LINE_SIZE];  // a program's command line
+    char parameters[COMMAND_LINE_SIZE];   // a package's parameters for the shell
     char file[COMMAND_LINE_SIZE];         // the program or package itself
 };
 
@@ -44,6 +52,8 @@ struct ClassPlan {
     int runsDriverSetup;                  // 0: the folder or program value is empty
     int driverFits;
     int driverFound;
+    FileKind driverKind;
+    int driverStarts;                     // CreateProcess starts it
     char driverCommandLine[COMMAND_LINE_SIZE];
     char driverProgram[COMMAND_LINE_SIZE];
     int checksByte;                       // the device byte is looked at
@@ -55,6 +65,10 @@ struct ClassPlan {
     int waitsForInstaller;                // the launcher stays to click the installer through
     unsigned tickMs;
     int exitCode;                         // when every program starts and completion is reported
+    // Where no earlier installation left FinishInstall, only a driver setup that runs can
+    // report completion.
+    int cleanExitCode;
+    int cleanRunsFurther;
 };
 
 struct MediumReport {

@@ -49,9 +49,15 @@ static void Further(FILE *out, const FurtherPlan &f)
     fprintf(out, "{\"index\": %d, ", f.index);
     Field(out, "key", f.key);
     Field(out, "entry", f.entry);
+    Field(out, "program", f.program);
+    Field(out, "ownParameters", f.ownParameters);
     fprintf(out, "\"kind\": \"%s\", \"fits\": %s, \"found\": %s, ", f.isPackage ? "package" : "program",
             Bool(f.fits), Bool(f.found));
-    if (!f.isPackage)
+    Field(out, "fileKind", FileKindName(f.kind));
+    fprintf(out, "\"starts\": %s, ", Bool(f.starts));
+    if (f.isPackage)
+        Field(out, "parameters", f.parameters);
+    else
         Field(out, "commandLine", f.commandLine);
     Field(out, "file", f.file, "}");
 }
@@ -65,6 +71,8 @@ static void Class(FILE *out, const ClassPlan &plan)
     fprintf(out, "\"driverSetup\": ");
     if (mediumReport.folderFits && plan.runsDriverSetup) {
         fprintf(out, "{\"fits\": %s, \"found\": %s, ", Bool(plan.driverFits), Bool(plan.driverFound));
+        Field(out, "fileKind", FileKindName(plan.driverKind));
+        fprintf(out, "\"starts\": %s, ", Bool(plan.driverStarts));
         Field(out, "commandLine", plan.driverCommandLine);
         Field(out, "program", plan.driverProgram);
         fprintf(out, "\"workingFolder\": \"inherited\"}, ");
@@ -79,8 +87,8 @@ static void Class(FILE *out, const ClassPlan &plan)
             fputs(", ", out);
         Further(out, plan.further[i]);
     }
-    fprintf(out, "], \"waitsForInstaller\": %s, \"tickMs\": %u, \"exitCode\": %d}",
-            Bool(plan.waitsForInstaller), plan.tickMs, plan.exitCode);
+    fprintf(out, "], \"waitsForInstaller\": %s, \"tickMs\": %u, \"exitCode\": %d, \"cleanExitCode\": %d}",
+            Bool(plan.waitsForInstaller), plan.tickMs, plan.exitCode, plan.cleanExitCode);
 }
 
 void PrintReportJson(FILE *out)

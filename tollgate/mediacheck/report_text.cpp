@@ -1,6 +1,8 @@
 // The report for people: the medium, each class in turn, then the problems.
 #include "mediacheck/report_text.h"
 
+#include <string.h>
+
 #include "mediacheck/medium_report.h"
 
 static const char *SettingFileLine(void)
@@ -16,6 +18,16 @@ static const char *SettingFileLine(void)
     return "not read: its path is too long";
 }
 
+// Why a file that fits is not started.
+static const char *NotStarted(const char *path, int found, FileKind kind, int isPackage)
+{
+    if (!found)
+        return strlen(path) < WINDOWS_PATH_LIMIT ? "not on the medium" : "path too long for Windows";
+    if (isPackage)
+        return "the shell has nothing to open it with";
+    return kind == FILE_DOCUMENT ? "CreateProcess does not start a document" : "this Windows cannot start it";
+}
+
 static void PrintFurther(FILE *out, const FurtherPlan &f)
 {
     char label[32];
@@ -25,13 +37,13 @@ static void PrintFurther(FILE *out, const FurtherPlan &f)
         fprintf(out, "%s: too long, not started", f.entry);
     else if (f.isPackage)
         fprintf(out, "package, shell \"open\" %s with parameters \"%s\", not waited for", f.file,
-                mediumReport.parameter);
+                f.parameters);
     else
         fprintf(out, "program %s, waited for", f.commandLine);
-    fprintf(out, " (%s)\n", f.key);
-    if (f.fits && !f.found)
-        fprintf(out, "  %-17s(not on the medium: %s)\n", "", f.isPackage ? "the shell refuses it"
-                                                                      : "\"CreateProcess failed.\"");
+    int kindShown = f.found && !f.isPackage;
+    fprintf(out, " (%s%s%s)\n", f.key, kindShown ? ", " : "", kindShown ? FileKindName(f.kind) : "");
+    if (f.fits && !f.starts)
+        fprintf(out, "  %-17s(not started: %s)\n", "", NotStarted(f.file, f.found, f.kind, f.isPackage));
 }
 
 static void PrintClass(FILE *out, const ClassPlan &plan)
@@ -44,8 +56,11 @@ static void PrintClass(FILE *out, const ClassPlan &plan)
     else if (!plan.driverFits)
         fprintf(out, "  %-17stoo long: not run\n", "driver setup");
     else
-        fprintf(out, "  %-17s%s%s\n  %-17sSetup.exe's own (inherited)\n", "driver setup",
-                plan.driverCommandLine, plan.driverFound ? "" : " (not on the medium)", "working folder");
+        fprintf(out, "  %-17s%s (%s%s%s)\n  %-17sSetup.exe's own (inherited)\n", "driver setup",
+                plan.driverCommandLine, plan.driverFound ? FileKindName(plan.driverKind) : "",
+                plan.driverStarts ? "" : plan.driverFound ? ", not started: " : "not started: ",
+                plan.driverStarts ? "" : NotStarted(plan.driverProgram, plan.driverFound, plan.driverKind, 0),
+                "working folder");
     if (plan.checksByte)
         fprintf(out, "  %-17s0x%02X is set to 0x%02X, then \"%s\"\n", "device byte", plan.byteFrom,
                 plan.byteTo, mediumReport.rePlugin);
@@ -63,8 +78,8 @@ static void PrintClass(FILE *out, const ClassPlan &plan)
                 "hotfix installer", plan.tickMs);
     else
         fprintf(out, "  %-17sSetup.exe ends at once\n", "then");
-    fprintf(out, "  %-17s%d (when every program starts and completion is reported)\n", "exit code",
-            plan.exitCode);
+    fprintf(out, "  %-17s%d (when every program starts and completion is reported); %d on a clean machine, "
+            "where no earlier installation left FinishInstall\n", "exit code", plan.exitCode, plan.cleanExitCode);
 }
 
 void PrintReportText(FILE *out)

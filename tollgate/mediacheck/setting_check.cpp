@@ -9,12 +9,13 @@
 #include "launcher_settings.h"
 #include "mediacheck/medium_report.h"
 #include "mediacheck/nearest_key.h"
-#include "msu_file.h"
 #include "text_case.h"
 
-enum { LIST_SIZE = 65536 };
+enum { LIST_SIZE = 65536, MINUTE_MS = 60000 };
 
 static char listBuffer[LIST_SIZE];
+// A value read in full, to tell how much of it Setup.exe cuts.
+static char valueBuffer[LIST_SIZE];
 
 int HasConstSection(const char *settingFile)
 {
@@ -55,6 +56,70 @@ static void MatchKey(const SettingKey *key, void *context)
     }
 }
 
+// The index of a further-application key of any class, however large; -1 for other keys.
+static int EntryIndexOf(const char *name)
+{
+    for (int c = 0; c < CLASS_COUNT; ++c) {
+        const char *base = AnotherApKeyBase((LauncherClass)c);
+        size_t length = strlen(base);
+        char head[SETTING_KEY_SIZE];
+        if (strlen(name) <= length || length >= sizeof head)
+            continue;
+        memcpy(head, name, length);
+        head[length] = '\0';
+        if (!SameIgnoringCase(head, base))
+            continue;
+        const char *digits = name + length;
+        if (strspn(digits, "0123456789") != strlen(digits) || strlen(digits) > 6)
+            return -1;
+        return IniNumber(digits);
+    }
+    return -1;
+}
+
+// An entry the count leaves out: raising AnotherAPNum is what it takes, not another key.
+static void ReportEntryNeverRead(const char *name, int index, int count)
+{
+    char read[80];
+    if (count == 0)
+        FormatText(read, sizeof read, "so Setup.exe reads no further entries");
+    else
+        FormatText(read, sizeof read, "so Setup.exe reads entries 0 to %d only", count - 1);
+    if (index < ANOTHER_AP_LIMIT)
+        AddProblem(PROBLEM_WARNING, name, "never read: AnotherAPNum is %d, %s; raise it to %d to run this one",
+                   launcherSettings.anotherAPNum, read, index + 1);
+    else
+        AddProblem(PROBLEM_WARNING, name, "never read: Setup.exe reads at most %d entries per class, 0 to %d",
+                   ANOTHER_AP_LIMIT, ANOTHER_AP_LIMIT - 1);
+}
+
+static int NamesFile(const char *key, int entry)
+{
+    if (entry >= 0)
+        return 1;
+    for (int c = 0; c < CLASS_COUNT; ++c)
+        if (SameIgnoringCase(key, SetupPathKey((LauncherClass)c)) || SameIgnoringCase(key, SetupExeKey((LauncherClass)c)))
+            return 1;
+    return 0;
+}
+
+// The value in full: a cut, and names in the target machine's code page.
+static void CheckWholeValue(const char *settingFile, const char *key, int entry)
+{
+    DWORD length = GetPrivateProfileStringA(settingSection, key, "", valueBuffer, LIST_SIZE, settingFile);
+    if (length >= SETTING_TEXT_SIZE)
+        AddProblem(PROBLEM_WARNING, key, "%lu characters long; Setup.exe reads only the first %d of them",
+                   (unsigned long)length, SETTING_TEXT_SIZE - 1);
+    if (!NamesFile(key, entry))
+        return;
+    for (DWORD i = 0; i < length; ++i)
+        if ((unsigned char)valueBuffer[i] > 127) {
+            AddProblem(PROBLEM_WARNING, key, "names a file with letters beyond ASCII, which Setup.exe reads in "
+                       "the target machine's ANSI code page: where that differs, it names another file");
+            return;
+        }
+}
+
 static void CheckNumber(const char *settingFile, const char *key)
 {
     char text[SETTING_TEXT_SIZE];
@@ -75,21 +140,29 @@ void CheckSettingKeys(const char *settingFile)
         m.written = name;
         m.nearestDistance = (size_t)-1;
         WalkSettingKeys(1, MatchKey, &m);
-        if (!m.matched)
+        int index = m.matched ? m.entry : EntryIndexOf(name);
+        if (index >= count)
+            ReportEntryNeverRead(name, index, count);
+        else if (!m.matched)
             AddProblem(PROBLEM_WARNING, name, "Setup.exe reads no such key; did you mean %s?", m.nearest);
-        else if (m.entry >= count)
-            AddProblem(PROBLEM_WARNING, name, "never read: AnotherAPNum is %d, so Setup.exe reads "
-                       "entries 0 to %d only", launcherSettings.anotherAPNum, count - 1);
         else if (m.kind == SETTING_NUMBER)
             CheckNumber(settingFile, m.matchName);
+        else
+            CheckWholeValue(settingFile, m.matchName, m.entry);
     }
 }
 
-// The extension, when it is ".msu" in any letter case.
-static int LooksLikePackage(const char *entry)
+void CheckInstallerTiming(int watched)
 {
-    const char *dot = strrchr(entry, '.');
-    return dot && SameIgnoringCase(dot, ".msu");
+    int waitTimer = launcherSettings.waitTimer;
+    if (!watched)
+        return;
+    if (waitTimer == 0)
+        AddProblem(PROBLEM_WARNING, "WaitTimer", "0: the installer is looked at as often as the system's timer "
+                   "allows, about every 10 ms");
+    else if (waitTimer > MINUTE_MS)
+        AddProblem(PROBLEM_WARNING, "WaitTimer", "%d ms: each question of the installer waits visible that "
+                   "long before Setup.exe clicks it", waitTimer);
 }
 
 static void CheckEntries(LauncherClass osClass, int count)
@@ -105,9 +178,6 @@ static void CheckEntries(LauncherClass osClass, int count)
         if (entry[0] == '\0' && i < lastNamed)
             AddProblem(PROBLEM_WARNING, key, "empty, while a later entry of the list is named; "
                        "Setup.exe skips it");
-        if (LooksLikePackage(entry) && !IsMsuFile(entry))
-            AddProblem(PROBLEM_WARNING, key, "%s is started as a program and waited for, not handed "
-                       "to the shell: only \".msu\" in small letters makes a package", entry);
     }
 }
 

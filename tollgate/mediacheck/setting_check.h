@@ -9,5 +9,7 @@ int HasConstSection(const char *settingFile);
 // launcherSettings for counts, gaps and package names.
 void CheckSettingKeys(const char *settingFile);
 void CheckSettingValues(void);
+// WaitTimer where a class stays to watch the installer (watched 1): 0 and above a minute.
+void CheckInstallerTiming(int watched);
 
 #endif

@@ -1,0 +1,19 @@
+// Looking at the medium's files for the launcher's program values.
+#include "medium_file.h"
+
+#include <windows.h>
+
+#include "entry_split.h"
+
+int IsMediumFile(const char *path)
+{
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+int SplitEntry(const char *folder, const char *value, char *program, size_t programSize,
+               char *parameters, size_t parametersSize)
+{
+    return SplitEntryWith(folder, value, IsMediumFile, program, programSize, parameters,
+                          parametersSize);
+}
