@@ -49,7 +49,8 @@ lay_out_install_medium() {
   printf '%s\r\n' '[Const]' 'Setup=Tuner Driver Setup' 'CheckFinishInstall=1' 'EnableTimer=1' \
     'SetupXPx64Path=' 'SetupVistax86Path=' \
     'WaitTimer=250' 'AnotherAPNum=2' 'AnotherAPVistax64Exe0=Extras\Player Setup.exe' \
-    'AnotherAPVistax64Exe1=Updates\Windows6.0-KB000001-x64.msu' >"$medium/Setting.ini"
+    'AnotherAPVistax64Exe1=Updates\Windows6.0-KB000001-x64.msu' 'LaunchAnotherAPParam=/quiet' \
+    >"$medium/Setting.ini"
 }
 
 device_byte() { win "$bin/tuner.exe" device 1 | sed -n 's/^byte=\(0x[0-9A-F]*\).*/\1/p'; }
@@ -163,10 +164,19 @@ run_check() {
   wine_env_up "$build/wine/template64" || exit 2
   lay_out_install_medium
   local medium=$WINEPREFIX/drive_c/Tuner\ CD broken=$WINEPREFIX/drive_c/Tuner\ CD\ copy
+  # The checker reads each program's header: a disc carries the 32-bit driver setups that
+  # start on every class, so the medium gets them where this machine has that build.
+  local stub32=$build/i686/bin/setupstub.exe
+  if [ -f "$stub32" ]; then
+    for program in "XP_x86/SetupDrv.exe" "Vista_x64/SetupDrv.exe" "Extras/Player Setup.exe"; do
+      cp "$stub32" "$medium/$program"
+    done
+  fi
   cp -r "$medium" "$broken"
   rm "$broken/Vista_x64/SetupDrv.exe"
   mv "$broken/Updates/Windows6.0-KB000001-x64.msu" "$broken/Updates/Windows6.0-KB000001-x64.MSU"
   sed -i 's/^WaitTimer=/WaitTimmer=/; s/KB000001-x64\.msu/KB000001-x64.MSU/' "$broken/Setting.ini"
+  printf '%s\r\n' 'AnotherAPXPx86Exe0=Updates\Windows6.0-KB000001-x64.msu' >>"$broken/Setting.ini"
   echo "== 4. Checking a medium before a disc is made =="
   echo "mediacheck reads a medium with Setup.exe's own code and tells what Setup.exe will do on"
   echo "each class of Windows. The installation's medium from above:"
@@ -176,8 +186,10 @@ run_check() {
   printf '%s\n' "$report" | tr -d '\r' | sed 's/^/   /'
   echo "   (exit code $rc)"
   echo
-  echo "A copy with three mistakes: WaitTimer misspelt, the package's extension in capitals,"
-  echo "and Vista_x64\\SetupDrv.exe left out. Its problems, and how a script sees them:"
+  echo "A copy with four mistakes: WaitTimer misspelt, the package's extension in capitals (it"
+  echo "is then no package but a document, which CreateProcess does not start), Vista_x64\\SetupDrv.exe"
+  echo "left out, and the package named for 32-bit XP too, which has no update installer. Its"
+  echo "problems, and how a script sees them:"
   echo "$ mediacheck --json \"$medium_win copy\""
   report=$("$wine" "$bin/mediacheck.exe" --json "$medium_win copy" 2>&1); rc=$?
   printf '%s\n' "$report" | tr -d '\r' | sed -n '/"problems"/,$p' | sed 's/^/   /'
