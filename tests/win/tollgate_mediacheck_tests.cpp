@@ -89,6 +89,17 @@ TEST_P(MediumProblems, EachMediumShowsItsOwnProblem)
     EXPECT_EQ(errors ? 2 : warnings ? 1 : 0, ReportExitCode());
 }
 
+// The text as UTF-16 with its byte-order mark, as Notepad saves "Unicode".
+static std::string Utf16(const std::string &text)
+{
+    std::string wide("\xFF\xFE", 2);
+    for (char c : text) {
+        wide += c;
+        wide += '\0';
+    }
+    return wide;
+}
+
 static std::string With(const std::string &lines)
 {
     return std::string(cleanSettings) + lines;
@@ -214,6 +225,11 @@ INSTANTIATE_TEST_SUITE_P(Media, MediumProblems, ::testing::Values(
     ProblemCase{ "value cut", With("Setup=" + std::string(300, 'c') + "\r\n"), NULL, { "warning Setup" },
                  "300 characters long; Setup.exe reads only the first 255 of them" },
     // Reading traps: marks of the encoding, names beyond ASCII, sections and keys twice.
+    ProblemCase{ "utf-16", Utf16(cleanSettings), NULL, { "warning Setting.ini" },
+                 "is UTF-16 text: Windows reads it, but hands Setup.exe every name in the target machine's ANSI code "
+                 "page, where letters beyond it are lost" },
+    // Values with their own parameters name their programs; nothing to complain of.
+    ProblemCase{ "own parameters", With("SetupXPx86Exe=SetupDrv /S\r\nAnotherAPXPx64Exe0=tools\\a /x y\r\n"), NULL, {} },
     ProblemCase{ "utf-8 mark", "\xEF\xBB\xBF; made by an editor\r\n" + std::string(cleanSettings), NULL,
                  { "warning Setting.ini" } },
     ProblemCase{ "letters beyond ASCII", With("AnotherAPXPx64Exe0=tools\\\xe9t\xe9.exe\r\n"), NULL,
