@@ -69,31 +69,34 @@ TEST(SplitEntry, LongValuesAndFolders)
     EXPECT_STREQ("a.exe", program);
 }
 
+// "C:\m\a.exe" with its quotes is 12 characters: 12 + " /q" fits 16, + " 0" does not.
 TEST(ProgramCommandLine, OwnParametersThenTheMediumsParameter)
 {
-    char line[COMMAND_LINE_SIZE];
-    ASSERT_EQ(1, ProgramCommandLine("C:\\m", "a.exe", "", "0", line, sizeof line));
-    EXPECT_STREQ("\"C:\\m\\a.exe\" 0", line);
-    ASSERT_EQ(1, ProgramCommandLine("C:\\m", "a.exe", "/q x", "0", line, sizeof line));
-    EXPECT_STREQ("\"C:\\m\\a.exe\" /q x 0", line);
-    ASSERT_EQ(1, ProgramCommandLine("C:\\m", "a.exe", "", "", line, sizeof line));
-    EXPECT_STREQ("\"C:\\m\\a.exe\" ", line);
-    ASSERT_EQ(1, ProgramCommandLine("C:\\m\\XP", "Drv.exe", "", NULL, line, sizeof line));
-    EXPECT_STREQ("\"C:\\m\\XP\\Drv.exe\"", line);
-    ASSERT_EQ(1, ProgramCommandLine("C:\\m\\XP", "Drv.exe", "/S", NULL, line, sizeof line));
-    EXPECT_STREQ("\"C:\\m\\XP\\Drv.exe\" /S", line);
-    // "C:\m\a.exe" is 12 characters: 12 + " /q" fits 16, + " 0" does not.
-    char small[16];
-    EXPECT_EQ(1, ProgramCommandLine("C:\\m", "a.exe", "/q", NULL, small, sizeof small));
-    EXPECT_EQ(0, ProgramCommandLine("C:\\m", "a.exe", "/q", "0", small, sizeof small));
-    EXPECT_EQ(0, ProgramCommandLine("C:\\m", "a.exe", "/quiet", NULL, small, sizeof small));
-    EXPECT_EQ(0, ProgramCommandLine("C:\\mmmmmmmmm", "a.exe", "", NULL, small, sizeof small));
-
-    ASSERT_EQ(1, PackageParameters("", "0", line, sizeof line));
-    EXPECT_STREQ("0", line);
-    ASSERT_EQ(1, PackageParameters("/quiet", "/norestart", line, sizeof line));
-    EXPECT_STREQ("/quiet /norestart", line);
-    EXPECT_EQ(0, PackageParameters("/quiet", "/norestart", small, sizeof small));
+    static const struct { const char *folder, *own, *parameter; size_t size; const char *line; } cases[] = {
+        { "C:\\m", "", "0", 512, "\"C:\\m\\a.exe\" 0" },
+        { "C:\\m", "/q x", "0", 512, "\"C:\\m\\a.exe\" /q x 0" },
+        { "C:\\m", "", "", 512, "\"C:\\m\\a.exe\" " },
+        { "C:\\m", "", NULL, 512, "\"C:\\m\\a.exe\"" },
+        { "C:\\m", "/S", NULL, 512, "\"C:\\m\\a.exe\" /S" },
+        { "C:\\m", "/q", NULL, 16, "\"C:\\m\\a.exe\" /q" },
+        { "C:\\m", "/q", "0", 16, NULL },
+        { "C:\\m", "/quiet", NULL, 16, NULL },
+        { "C:\\mmmmmmmmm", "", NULL, 16, NULL },
+    };
+    for (const auto &c : cases) {
+        char line[COMMAND_LINE_SIZE];
+        EXPECT_EQ(c.line != NULL, ProgramCommandLine(c.folder, "a.exe", c.own, c.parameter, line, c.size) == 1)
+            << c.folder << " " << c.own << " " << c.size;
+        if (c.line) {
+            EXPECT_STREQ(c.line, line);
+        }
+    }
+    char text[COMMAND_LINE_SIZE];
+    ASSERT_EQ(1, PackageParameters("", "0", text, sizeof text));
+    EXPECT_STREQ("0", text);
+    ASSERT_EQ(1, PackageParameters("/quiet", "/norestart", text, sizeof text));
+    EXPECT_STREQ("/quiet /norestart", text);
+    EXPECT_EQ(0, PackageParameters("/quiet", "/norestart", text, 16));
 }
 
 TEST(PackageName, TheWindowsKbProcessorForm)
