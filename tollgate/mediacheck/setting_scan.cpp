@@ -45,7 +45,8 @@ void CheckSettingEncoding(const char *settingFile)
                    "name in the target machine's ANSI code page, where letters beyond it are lost");
 }
 
-// One line without its end and the blanks around it, moved past.
+// One line without its end and its leading blanks, moved past. What follows a section's
+// "]" or a key's "=" is never looked at, so the line's end needs no trimming.
 static char *NextLine(char **cursor)
 {
     char *line = *cursor;
@@ -57,9 +58,6 @@ static char *NextLine(char **cursor)
         *end = '\0';
     while (*line == ' ' || *line == '\t')
         ++line;
-    size_t length = strlen(line);
-    while (length > 0 && (line[length - 1] == '\r' || line[length - 1] == ' ' || line[length - 1] == '\t'))
-        line[--length] = '\0';
     return line;
 }
 
