@@ -205,6 +205,10 @@ INSTANTIATE_TEST_SUITE_P(Media, MediumProblems, ::testing::Values(
                      "LaunchAnotherAPParam=/quiet\r\nAnotherAPVistax86Exe0=fix.msu\r\nAnotherAPVistax86Exe1=fix.msu\r\n"
                      "AnotherAPVistax86Exe2=tools\\a.exe\r\nAnotherAPVistax64Exe0=fix.msu\r\n",
                  NULL, { "warning AnotherAPVistax86Exe1", "warning AnotherAPVistax86Exe2", "warning WaitTimer" } },
+    ProblemCase{ "installer every tick", "[Const]\r\nCheckFinishInstall=1\r\nEnableTimer=1\r\nAnotherAPNum=1\r\n"
+                     "LaunchAnotherAPParam=/quiet\r\nAnotherAPVistax64Exe0=fix.msu\r\n",
+                 NULL, { "warning WaitTimer" },
+                 "0: the installer is looked at as often as the system's timer allows, about every 10 ms" },
     ProblemCase{ "installer unwatched", "[Const]\r\nCheckFinishInstall=1\r\nWaitTimer=0\r\nAnotherAPNum=2\r\n"
                      "LaunchAnotherAPParam=/quiet\r\nAnotherAPVistax86Exe0=fix.msu\r\nAnotherAPVistax86Exe1=fix.msu\r\n",
                  NULL, {} },
