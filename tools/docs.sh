@@ -6,7 +6,8 @@ build=$1
 here=$(cd "$(dirname "$0")/.." && pwd)
 . "$here/tests/wine-env.sh"
 wine_pick_build "$build"
-"$here/tests/wine-test.sh" "$WINE_BUILD_TEMPLATE" "$WINE_BUILD_BIN/keyref.exe" >"$here/docs/keys.md"
+"$here/tests/wine-test.sh" "$WINE_BUILD_TEMPLATE" "$WINE_BUILD_BIN/keyref.exe" >"$here/docs/keys.md.new"
+mv "$here/docs/keys.md.new" "$here/docs/keys.md"
 echo "Wrote docs/keys.md."
 mkdir -p "$here/docs/images"
 DEMO_SHOTS=$here/docs/images "$here/tests/demo/demo.sh" "$build" >/dev/null
