@@ -46,7 +46,7 @@ stage_arch() {
   mkdir -p "$kestrel" "$medium"
   cp "$bin/kestrel.exe" "$kestrel/"
   { printf '# kestrel %s\n\n' "$version"; sed 1d "$here/docs/user-guide.md"; echo
-    sed 1d "$here/docs/keys.md"; } | as_text >"$kestrel/Guide.txt"
+    sed -e 1d -e '/^Generated from/,+1d' "$here/docs/keys.md"; } | as_text >"$kestrel/Guide.txt"
   as_text <"$here/LICENSE" >"$kestrel/LICENSE.txt"
 
   cp "$bin/Setup.exe" "$bin/mediacheck.exe" "$medium/"
