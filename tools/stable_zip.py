@@ -20,5 +20,6 @@ with zipfile.ZipFile(archive, "w", zipfile.ZIP_DEFLATED) as z:
             z.writestr(info, b"")
         else:
             info.compress_type = zipfile.ZIP_DEFLATED
+            info.external_attr = 0x20  # the archive attribute, as Windows sets it
             with open(name, "rb") as f:
                 z.writestr(info, f.read(), compresslevel=9)
