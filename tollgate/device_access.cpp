@@ -1,24 +1,21 @@
 // Opening and closing the tuner's property interface, with COM held only in between.
 #include "device_access.h"
 
-#include <new>
-
 #include "common/bounded_text.h"
 #include "ds_name.h"
 #include "filter_search.h"
 
 DeviceAccess *deviceAccess = NULL;
+// One device is open at a time, so its record needs no heap (and the program no C++ allocator).
+static DeviceAccess openDevice;
 
 static const char fallbackDeviceName[] = "USB Alder Device";
 
 int OpenDevice(void)
 {
     CoInitialize(NULL);
-    deviceAccess = new (std::nothrow) DeviceAccess();
-    if (!deviceAccess) {
-        CoUninitialize();
-        return 0;
-    }
+    openDevice = DeviceAccess();
+    deviceAccess = &openDevice;
     char name[DS_NAME_SIZE];
     if (!GetDSName(name))
         CopyText(name, sizeof name, fallbackDeviceName);
@@ -36,7 +33,6 @@ int OpenDevice(void)
             property->Release();
     }
     if (!deviceAccess->property) {
-        delete deviceAccess;
         deviceAccess = NULL;
         CoUninitialize();
         return 0;
@@ -54,7 +50,6 @@ void CloseDevice(void)
         deviceAccess->property->Release();
         deviceAccess->property = NULL;
     }
-    delete deviceAccess;
     deviceAccess = NULL;
     CoUninitialize();
 }

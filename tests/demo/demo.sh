@@ -160,9 +160,16 @@ wait_window() {  # wait_window TITLE: until a top-level window titled TITLE is t
 wait_gone() {
   local _; for _ in $(seq 1 50); do probe window "$1" || return 0; sleep 0.1; done; return 1
 }
+# Pictures land in build/ as demo-NAME.png, or as NAME.png where DEMO_SHOTS names a folder.
+shot_file() { if [ -n "${DEMO_SHOTS:-}" ]; then echo "$DEMO_SHOTS/$1.png"; else echo "$build/demo-$1.png"; fi; }
 shot() {  # shot NAME TITLE: a screenshot of the window titled TITLE
-  local file=$build/demo-$1.png crop
-  crop=$(probe rect "$2") || { echo "   (no screenshot: no window \"$2\")"; return 1; }
+  local file crop
+  file=$(shot_file "$1")
+  if [ "$2" = menu ]; then
+    crop=$(probe menu-rect) || { echo "   (no screenshot: no menu)"; return 1; }
+  else
+    crop=$(probe rect "$2") || { echo "   (no screenshot: no window \"$2\")"; return 1; }
+  fi
   if xwd -root -silent | /usr/bin/convert xwd:- -crop "$crop" +repage "$file" 2>/dev/null; then
     echo "   Screenshot: $file"
   else
@@ -227,12 +234,10 @@ fi
 echo
 echo "11. A right click with the real mouse on the tray icon opens kestrel's menu."
 if open_menu; then
-  shot=$build/demo-tray-menu.png
-  if xwd -root -silent | /usr/bin/convert xwd:- -crop 200x140+0+0 "$shot" 2>/dev/null; then
-    echo "   Screenshot of the menu: $shot"
-  else
-    echo "   (no screenshot: xwd or ImageMagick's convert failed)"
-  fi
+  # The menu opens at the icon, partly under Wine's tray window: that goes aside first, and
+  # the picture waits until the uncovered items are drawn again.
+  probe tray-aside && sleep 0.5
+  shot tray-menu menu
   echo "   The menu belongs to kestrel, so the demo tells its items apart by what they do:"
   probe keys up up return
   for _ in $(seq 1 30); do probe window "Remote Control - About" && break; sleep 0.1; done

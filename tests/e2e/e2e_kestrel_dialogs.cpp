@@ -126,7 +126,7 @@ TEST_F(Dialogs, SettingAndAboutThroughTheTrayMenuAndTheAccelerators)
     ASSERT_TRUE(about != NULL) << "Alt+/";
     std::vector<DialogControl> controls = ReadControls(about);
     ASSERT_EQ(4u, controls.size());
-    EXPECT_EQ("Vireo Remote Control Utility V1.2.0.2", controls[1].text);
+    EXPECT_EQ("Vireo Remote Control Utility V1.2.0.10", controls[1].text);
     EXPECT_EQ(350, Rect(about).left);
     EXPECT_EQ(300, Rect(about).top);
     Type({ VK_ESCAPE });

@@ -8,6 +8,9 @@
 //   close T     presses OK in the window titled T
 //   close-menu  closes the open popup menu
 //   rect T      prints "WxH+X+Y" of the window titled T (an ImageMagick crop)
+//   menu-rect   prints "WxH+X+Y" of the open popup menu
+//   tray-aside  moves Wine's tray window to the screen's bottom right corner, so that a
+//               menu opened at its icon is no longer covered by it
 //   texts T     prints the texts of the window's controls, one a line; a list's entries
 //               follow, the selected one marked with "*"
 #include <windows.h>
@@ -99,6 +102,23 @@ int main(int argc, char **argv)
             return 1;
         printf("%ldx%ld+%ld+%ld\n", rect.right - rect.left, rect.bottom - rect.top, rect.left, rect.top);
         return 0;
+    }
+    if (strcmp(argv[1], "menu-rect") == 0) {
+        HWND menuWindow = FindWindowA("#32768", NULL);
+        RECT rect;
+        if (!menuWindow || !IsWindowVisible(menuWindow) || !GetWindowRect(menuWindow, &rect))
+            return 1;
+        printf("%ldx%ld+%ld+%ld\n", rect.right - rect.left, rect.bottom - rect.top, rect.left, rect.top);
+        return 0;
+    }
+    if (strcmp(argv[1], "tray-aside") == 0) {
+        HWND tray = FindWindowA("__winex11_standalone_tray", NULL);
+        RECT rect;
+        if (!tray || !GetWindowRect(tray, &rect))
+            return 1;
+        int x = GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left);
+        int y = GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top);
+        return SetWindowPos(tray, NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
     }
     if (strcmp(argv[1], "texts") == 0 && argc == 3) {
         HWND window = FindWindowA(NULL, argv[2]);

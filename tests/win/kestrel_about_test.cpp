@@ -40,7 +40,7 @@ TEST(About, TextsIconAndPlace)
     EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
     EXPECT_LT(GetRValue(iconCentre), 128) << "the program icon, dark in its middle";
     ASSERT_EQ(4u, controls.size());
-    EXPECT_EQ("Vireo Remote Control Utility V1.2.0.2", controls[1].text);
+    EXPECT_EQ("Vireo Remote Control Utility V1.2.0.10", controls[1].text);
     EXPECT_NE("", controls[2].text) << "the legal notice";
     EXPECT_EQ("OK", controls[3].text);
 }
@@ -187,7 +187,7 @@ TEST_F(Resources, DialogTemplatesAsTabled)
     ExpectTemplate(ReadTemplate(program, 21), WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 22, 17, 250, 45,
                    "Remote Control - About",
                    { { "STATIC", -1, "#50", staticMask, SS_ICON, 10, 10, 20, 20 },
-                     { "STATIC", -1, "Vireo Remote Control Utility V1.2.0.2", staticMask, SS_LEFT | SS_NOPREFIX, 40,
+                     { "STATIC", -1, "Vireo Remote Control Utility V1.2.0.10", staticMask, SS_LEFT | SS_NOPREFIX, 40,
                        10, 155, 10 },
                      { "STATIC", -1, NULL, staticMask, SS_LEFT, 40, 25, 165, 10 },
                      { "BUTTON", 1, "OK", buttonMask, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 197, 7, 35, 15 } });
