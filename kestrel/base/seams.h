@@ -1,5 +1,5 @@
-// The few places where a test may stand in for the system: the clock, sleeping, power-off
-// and the Windows version.
+// The few places where a test may stand in for the system: the clock, sleeping, power-off,
+// the Windows version, and what Wine never refuses (the foreground, the settings key).
 #ifndef KESTREL_SEAMS_H
 #define KESTREL_SEAMS_H
 
@@ -13,5 +13,9 @@ extern DWORD (WINAPI *clockTick)(void);
 extern VOID (WINAPI *sleepThread)(DWORD milliseconds);
 // The Windows version, GetVersionExA unless a test replaces it.
 extern BOOL (WINAPI *windowsVersion)(OSVERSIONINFOA *version);
+
+// Bringing a window to the front, SetForegroundWindow unless a test replaces it: Windows
+// refuses a background program while the foreground is locked, Wine never does.
+extern BOOL (WINAPI *setForegroundWindow)(HWND window);
 
 #endif

@@ -37,17 +37,14 @@ static void PostMapCommand(HWND window, const KeyMap &map, unsigned int command)
         PostCommand(window, map.commandMessage, command, 0);
 }
 
-static void PerformRow(HWND window, const KeyMap &map, const KeyMapRow &row, unsigned int value, int digit)
+// 0 when keystrokes were held back because the window was not (or no longer) in front.
+static int PerformRow(HWND window, const KeyMap &map, const KeyMapRow &row, unsigned int value, int digit)
 {
     switch (row.action) {
     case KEY_TAP:
-        Activate(window);
-        TapKey((BYTE)value);
-        break;
+        return TapKey(window, (BYTE)value);
     case KEY_CHORD:
-        Activate(window);
-        ChordKeys(row.modifier1, row.modifier2, (BYTE)value);
-        break;
+        return ChordKeys(window, row.modifier1, row.modifier2, (BYTE)value);
     case KEY_POST_DOWN:
         Activate(window);
         PostKeyDown(window, value & 0xFF, FIXED_KEYDOWN_LPARAM);
@@ -66,6 +63,7 @@ static void PerformRow(HWND window, const KeyMap &map, const KeyMapRow &row, uns
         PostMapCommand(window, map, value);
         break;
     }
+    return 1;
 }
 
 void RunKeyMap(int index, const KeyMap &map, unsigned int code)
@@ -85,13 +83,15 @@ void RunKeyMap(int index, const KeyMap &map, unsigned int code)
             window = FindAppWindow(index);
             tvApps[index].window = window;
         }
-        if (map.route)
-            map.route(index, window, row, value);
-        else if (window)
-            PerformRow(window, map, row, value, digit);
         matched = 1;
         if (row.pauseMs)
             pauseMs = row.pauseMs;
+        if (map.route) {
+            map.route(index, window, row, value);
+        } else if (window && !PerformRow(window, map, row, value, digit)) {
+            // Whatever the entry still holds would reach the window in front instead.
+            break;
+        }
     }
     // Some applications need the time to act on a command before the next key.
     if (pauseMs)
