@@ -17,5 +17,9 @@ extern BOOL (WINAPI *windowsVersion)(OSVERSIONINFOA *version);
 // Bringing a window to the front, SetForegroundWindow unless a test replaces it: Windows
 // refuses a background program while the foreground is locked, Wine never does.
 extern BOOL (WINAPI *setForegroundWindow)(HWND window);
+// Opening kestrel's settings key under HKEY_LOCAL_MACHINE with the access asked for, creating
+// it when create is set; a registry error code. RegOpenKeyExA or RegCreateKeyExA unless a test
+// replaces it: Wine opens every key with all access, Windows refuses a standard user.
+extern LONG (*openSettingsKey)(const char *path, REGSAM access, int create, HKEY *key);
 
 #endif
