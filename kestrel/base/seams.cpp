@@ -1,6 +1,8 @@
 // Default bindings of the seams.
 #include "base/seams.h"
 
+#include "base/process_integrity.h"
+
 DWORD (WINAPI *clockTick)(void) = GetTickCount;
 VOID (WINAPI *sleepThread)(DWORD) = Sleep;
 BOOL (WINAPI *windowsVersion)(OSVERSIONINFOA *) = GetVersionExA;
@@ -15,3 +17,5 @@ static LONG OpenMachineKey(const char *path, REGSAM access, int create, HKEY *ke
 }
 
 LONG (*openSettingsKey)(const char *, REGSAM, int, HKEY *) = OpenMachineKey;
+
+DWORD (*processIntegrity)(DWORD) = ProcessIntegrityLevel;

@@ -1,5 +1,6 @@
 // The few places where a test may stand in for the system: the clock, sleeping, power-off,
-// the Windows version, and what Wine never refuses (the foreground, the settings key).
+// the Windows version, and what Wine never refuses (the foreground, the settings key, a
+// process of higher integrity).
 #ifndef KESTREL_SEAMS_H
 #define KESTREL_SEAMS_H
 
@@ -21,5 +22,8 @@ extern BOOL (WINAPI *setForegroundWindow)(HWND window);
 // it when create is set; a registry error code. RegOpenKeyExA or RegCreateKeyExA unless a test
 // replaces it: Wine opens every key with all access, Windows refuses a standard user.
 extern LONG (*openSettingsKey)(const char *path, REGSAM access, int create, HKEY *key);
+// The integrity level of a process (see base/process_integrity.h), ProcessIntegrityLevel
+// unless a test replaces it: under Wine every process has the same.
+extern DWORD (*processIntegrity)(DWORD processId);
 
 #endif

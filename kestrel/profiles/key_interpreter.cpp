@@ -5,6 +5,7 @@
 #include "profiles/app_windows.h"
 #include "profiles/primitives.h"
 #include "profiles/profile.h"
+#include "profiles/window_reach.h"
 
 int DigitOfKey(unsigned int code)
 {
@@ -69,6 +70,7 @@ static int PerformRow(HWND window, const KeyMap &map, const KeyMapRow &row, unsi
 void RunKeyMap(int index, const KeyMap &map, unsigned int code)
 {
     int digit = DigitOfKey(code);
+    int refusedBefore = refusedPosts;
     DWORD pauseMs = 0;
     int matched = 0;
     HWND window = NULL;
@@ -82,6 +84,11 @@ void RunKeyMap(int index, const KeyMap &map, unsigned int code)
         if (!matched || map.route) {
             window = FindAppWindow(index);
             tvApps[index].window = window;
+            // An application out of reach would drop the key silently; it gets nothing.
+            if (window && !WindowInReach(window)) {
+                tvApps[index].outOfReach = 1;
+                window = NULL;
+            }
         }
         matched = 1;
         if (row.pauseMs)
@@ -93,6 +100,8 @@ void RunKeyMap(int index, const KeyMap &map, unsigned int code)
             break;
         }
     }
+    if (refusedPosts != refusedBefore)
+        tvApps[index].outOfReach = 1;
     // Some applications need the time to act on a command before the next key.
     if (pauseMs)
         sleepThread(pauseMs);

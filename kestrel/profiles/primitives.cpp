@@ -79,12 +79,15 @@ int TapKey(HWND window, BYTE vk)
     return ChordKeys(window, 0, 0, vk);
 }
 
-void PostKeyDown(HWND window, UINT vk, LPARAM lParam)
-{
-    PostMessageA(window, WM_KEYDOWN, vk, lParam);
-}
+int refusedPosts = 0;
 
 void PostCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    PostMessageA(window, message, wParam, lParam);
+    if (!PostMessageA(window, message, wParam, lParam) && GetLastError() == ERROR_ACCESS_DENIED)
+        ++refusedPosts;
+}
+
+void PostKeyDown(HWND window, UINT vk, LPARAM lParam)
+{
+    PostCommand(window, WM_KEYDOWN, vk, lParam);
 }

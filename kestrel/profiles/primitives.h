@@ -24,6 +24,9 @@ int BringToFront(HWND window);
 int ChordKeys(HWND window, BYTE modifier1, BYTE modifier2, BYTE vk);
 // ChordKeys without modifiers.
 int TapKey(HWND window, BYTE vk);
+// How many posts Windows refused since start: a receiver running elevated refuses them.
+extern int refusedPosts;
+
 // A posted WM_KEYDOWN with the given lParam; never followed by a key-up.
 void PostKeyDown(HWND window, UINT vk, LPARAM lParam);
 // A private command message.

@@ -10,6 +10,7 @@
 #include "profiles/launch.h"
 #include "profiles/primitives.h"
 #include "profiles/profile.h"
+#include "profiles/window_reach.h"
 
 int CloseApp(int index)
 {
@@ -20,13 +21,22 @@ int CloseApp(int index)
     if (!window)
         return 0;
     TvAppProfile &profile = tvApps[index];
+    if (!WindowInReach(window)) {
+        profile.outOfReach = 1;
+        return 0;
+    }
     if (entry->close.altF4) {
         profile.window = window;
         // An Alt+F4 that could not reach the application closed nothing; it still runs.
         if (!ChordKeys(window, VK_MENU, 0, VK_F4))
             return 0;
     } else {
+        int refusedBefore = refusedPosts;
         PostCommand(window, entry->close.message, entry->close.wParam, entry->close.lParam);
+        if (refusedPosts != refusedBefore) {
+            profile.outOfReach = 1;
+            return 0;
+        }
     }
     profile.active = 0;
     return 1;
