@@ -18,14 +18,30 @@
 
 LauncherApp launcherApp;
 
-int LauncherFlow(const char *folder, int folderKnown)
+// What the message says when the launcher's own folder is not known.
+static const char *FolderProblem(int folderResult)
+{
+    switch (folderResult) {
+    case FOLDER_UNREADABLE:
+        return "Windows did not tell the launcher its own path, so neither Setting.ini nor any "
+               "program of the medium was used.";
+    case FOLDER_NOT_A_PATH:
+        return "The launcher's own path names no folder, so neither Setting.ini nor any program "
+               "of the medium was used:";
+    default:
+        return "The launcher's own path is too long, so neither Setting.ini nor any program of "
+               "the medium was used:";
+    }
+}
+
+int LauncherFlow(const char *folder, int folderResult)
 {
     int outcome = LAUNCH_OK;
+    int folderKnown = folderResult == FOLDER_FOUND;
     char settingFile[SETTING_FILE_PATH_SIZE];
     if (!folderKnown) {
         UseDefaultSettings();
-        ShowAboutText(launcherSettings.setup, "The launcher's own path is too long, so neither "
-                      "Setting.ini nor any program of the medium was used:", folder);
+        ShowAboutText(launcherSettings.setup, FolderProblem(folderResult), folder);
         outcome |= LAUNCH_TOO_LONG;
     } else if (!ReadSettings(folder, settingFile)) {
         ShowAboutText(launcherSettings.setup, "The path of Setting.ini is too long, so it was not "
@@ -58,6 +74,6 @@ int LauncherFlow(const char *folder, int folderKnown)
 int LauncherStartUp(void)
 {
     char folder[MODULE_PATH_SIZE];
-    int folderKnown = GetLauncherFolder(folder, sizeof folder);
-    return LauncherFlow(folder, folderKnown);
+    int folderResult = GetLauncherFolder(folder, sizeof folder);
+    return LauncherFlow(folder, folderResult);
 }

@@ -14,9 +14,9 @@ extern LauncherApp launcherApp;
 // The whole flow, top to bottom, ending with the launcher dialog; returns the exit code
 // (LaunchOutcome bits), after which the program ends.
 int LauncherStartUp(void);
-// The flow for a launcher folder already worked out; folderKnown 0 means the launcher's
-// own path did not fit (folder then holds it shortened, for the message) and nothing of
-// the medium is used.
-int LauncherFlow(const char *folder, int folderKnown);
+// The flow for a launcher folder already worked out; a folderResult other than FOLDER_FOUND
+// (see module_folder.h) means the launcher's own path is not known (folder then holds what
+// was read, shortened, for the message) and nothing of the medium is used.
+int LauncherFlow(const char *folder, int folderResult);
 
 #endif

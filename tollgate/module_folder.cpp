@@ -2,6 +2,7 @@
 #include "module_folder.h"
 
 #include <windows.h>
+#include <string.h>
 
 #include "common/bounded_text.h"
 #include "launcher_paths.h"
@@ -14,17 +15,17 @@ int GetLauncherFolder(char *folder, size_t size)
     DWORD length = GetModuleFileNameA(NULL, module, MODULE_PATH_SIZE + 1);
     if (length == 0) {
         CopyText(folder, size, "");
-        return 0;
+        return FOLDER_UNREADABLE;
     }
     if (length >= MODULE_PATH_SIZE) {
         module[MODULE_PATH_SIZE] = '\0';
         CopyTextShortened(folder, size, module);
-        return 0;
+        return FOLDER_TOO_LONG;
     }
     module[length] = '\0';
     if (!LauncherFolderOf(module, folder, size)) {
         CopyTextShortened(folder, size, module);
-        return 0;
+        return strchr(module, '\\') ? FOLDER_TOO_LONG : FOLDER_NOT_A_PATH;
     }
-    return 1;
+    return FOLDER_FOUND;
 }

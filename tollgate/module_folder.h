@@ -6,8 +6,16 @@
 
 enum { MODULE_PATH_SIZE = 512 };
 
-// The launcher folder, without a trailing backslash. 0 when the module path does not fit
-// MODULE_PATH_SIZE; folder then holds what was read, shortened, for a message.
+// What became of reading the launcher's own folder.
+enum LauncherFolderResult {
+    FOLDER_FOUND = 1,
+    FOLDER_UNREADABLE = 0,   // Windows gave no module path
+    FOLDER_TOO_LONG = -1,    // the module path does not fit MODULE_PATH_SIZE
+    FOLDER_NOT_A_PATH = -2   // the module path names no folder (no backslash)
+};
+
+// The launcher folder, without a trailing backslash, and FOLDER_FOUND; otherwise folder holds
+// what was read, shortened, for a message.
 int GetLauncherFolder(char *folder, size_t size);
 
 #endif

@@ -13,6 +13,7 @@
 #include "core/launch_watch.h"
 #include "core/mouse.h"
 #include "core/pointer_steps.h"
+#include "core/reach_notice.h"
 #include "core/receiver.h"
 #include "profiles/app_windows.h"
 #include "profiles/detection_order.h"
@@ -81,6 +82,7 @@ void RouteKey(int routedKey, HWND owner)
     case ROUTE_NOTHING:
         break;
     }
+    TellUnreachableApps();
 }
 
 void CALLBACK PollRemote(HWND window, UINT, UINT_PTR, DWORD)

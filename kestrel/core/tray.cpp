@@ -42,6 +42,22 @@ int RefreshTrayIcon(void)
     return Shell_NotifyIconA(NIM_MODIFY, &trayIconData) != FALSE;
 }
 
+int ShowTrayBalloon(const char *title, const char *text)
+{
+    NOTIFYICONDATAA balloon;
+    ZeroMemory(&balloon, sizeof balloon);
+    // Balloons came with the second layout (XP has it); the icon's own record keeps the first.
+    balloon.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    balloon.hWnd = trayIconData.hWnd;
+    balloon.uID = trayIconData.uID;
+    balloon.uFlags = NIF_INFO;
+    balloon.uTimeout = 10000;
+    balloon.dwInfoFlags = NIIF_WARNING;
+    CopyText(balloon.szInfo, sizeof balloon.szInfo, text);
+    CopyText(balloon.szInfoTitle, sizeof balloon.szInfoTitle, title);
+    return Shell_NotifyIconA(NIM_MODIFY, &balloon) != FALSE;
+}
+
 HMENU BuildTrayMenu(void)
 {
     HMENU menu = CreatePopupMenu();

@@ -15,6 +15,8 @@ int AddTrayIcon(HWND window, UINT iconId, HICON icon, const char *tip);
 int RemoveTrayIcon(HWND window, UINT iconId);
 // Re-applies the icon and tip.
 int RefreshTrayIcon(void);
+// A balloon at the icon with title and text; 1 when the shell took it.
+int ShowTrayBalloon(const char *title, const char *text);
 // Shows the menu at the pointer; owner gets its commands.
 void ShowTrayMenu(HWND owner);
 // Builds the menu for the current default application without showing it.

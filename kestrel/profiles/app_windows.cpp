@@ -34,8 +34,10 @@ HWND FindWindowByClassPrefix(int index)
     size_t length = strnlen(profile.windowName, sizeof profile.windowName);
     for (HWND window = GetWindow(GetDesktopWindow(), GW_CHILD); window; window = GetWindow(window, GW_HWNDNEXT)) {
         char className[128];
+        // A window closing during the walk has no class to read; an empty one would match
+        // an application whose launch class is empty.
         if (!GetClassNameA(window, className, sizeof className))
-            className[0] = '\0';
+            continue;
         if (strncmp(className, profile.launchClass, length) == 0)
             return window;
     }

@@ -5,6 +5,7 @@
 #include "profiles/app_windows.h"
 #include "profiles/primitives.h"
 #include "profiles/profile.h"
+#include "profiles/window_reach.h"
 
 int DigitOfKey(unsigned int code)
 {
@@ -37,17 +38,14 @@ static void PostMapCommand(HWND window, const KeyMap &map, unsigned int command)
         PostCommand(window, map.commandMessage, command, 0);
 }
 
-static void PerformRow(HWND window, const KeyMap &map, const KeyMapRow &row, unsigned int value, int digit)
+// 0 when keystrokes were held back because the window was not (or no longer) in front.
+static int PerformRow(HWND window, const KeyMap &map, const KeyMapRow &row, unsigned int value, int digit)
 {
     switch (row.action) {
     case KEY_TAP:
-        Activate(window);
-        TapKey((BYTE)value);
-        break;
+        return TapKey(window, (BYTE)value);
     case KEY_CHORD:
-        Activate(window);
-        ChordKeys(row.modifier1, row.modifier2, (BYTE)value);
-        break;
+        return ChordKeys(window, row.modifier1, row.modifier2, (BYTE)value);
     case KEY_POST_DOWN:
         Activate(window);
         PostKeyDown(window, value & 0xFF, FIXED_KEYDOWN_LPARAM);
@@ -66,11 +64,13 @@ static void PerformRow(HWND window, const KeyMap &map, const KeyMapRow &row, uns
         PostMapCommand(window, map, value);
         break;
     }
+    return 1;
 }
 
 void RunKeyMap(int index, const KeyMap &map, unsigned int code)
 {
     int digit = DigitOfKey(code);
+    int refusedBefore = refusedPosts;
     DWORD pauseMs = 0;
     int matched = 0;
     HWND window = NULL;
@@ -84,15 +84,24 @@ void RunKeyMap(int index, const KeyMap &map, unsigned int code)
         if (!matched || map.route) {
             window = FindAppWindow(index);
             tvApps[index].window = window;
+            // An application out of reach would drop the key silently; it gets nothing.
+            if (window && !WindowInReach(window)) {
+                tvApps[index].outOfReach = 1;
+                window = NULL;
+            }
         }
-        if (map.route)
-            map.route(index, window, row, value);
-        else if (window)
-            PerformRow(window, map, row, value, digit);
         matched = 1;
         if (row.pauseMs)
             pauseMs = row.pauseMs;
+        if (map.route) {
+            map.route(index, window, row, value);
+        } else if (window && !PerformRow(window, map, row, value, digit)) {
+            // Whatever the entry still holds would reach the window in front instead.
+            break;
+        }
     }
+    if (refusedPosts != refusedBefore)
+        tvApps[index].outOfReach = 1;
     // Some applications need the time to act on a command before the next key.
     if (pauseMs)
         sleepThread(pauseMs);

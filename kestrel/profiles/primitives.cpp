@@ -1,13 +1,17 @@
-// Keystrokes go to whatever window is in front, so every tap and chord follows an Activate;
-// posted messages go to the looked-up window directly. No result is examined.
+// Keystrokes go to whatever window is in front, so they are sent only while the application's
+// window is there; posted messages go to the looked-up window directly.
 #include "profiles/primitives.h"
+
+#include "base/seams.h"
 
 // The applications expect the extended flag on every injected event, letters included.
 enum { KEY_DOWN_FLAGS = KEYEVENTF_EXTENDEDKEY, KEY_UP_FLAGS = KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP };
+// A bound on the checks while waiting, whatever the clock does.
+enum { FOREGROUND_WAIT_STEPS = FOREGROUND_WAIT_MS };
 
 void Activate(HWND window)
 {
-    SetForegroundWindow(window);
+    setForegroundWindow(window);
     SetActiveWindow(window);
 }
 
@@ -17,31 +21,73 @@ void ActivateAndRaise(HWND window)
     BringWindowToTop(window);
 }
 
-void TapKey(BYTE vk)
+// Keystrokes go to the thread that owns the foreground window, whichever of its windows it is.
+static int InFront(DWORD thread)
 {
-    keybd_event(vk, 0, KEY_DOWN_FLAGS, 0);
-    keybd_event(vk, 0, KEY_UP_FLAGS, 0);
+    HWND front = GetForegroundWindow();
+    return thread && front && GetWindowThreadProcessId(front, NULL) == thread;
 }
 
-void ChordKeys(BYTE modifier1, BYTE modifier2, BYTE vk)
+// Another program's window came to the front. The front may also be no window for a moment
+// while the system moves it, which hands the keys to no one else.
+static int FrontTakenFrom(DWORD thread)
 {
-    if (modifier1)
-        keybd_event(modifier1, 0, KEY_DOWN_FLAGS, 0);
-    if (modifier1 && modifier2)
-        keybd_event(modifier2, 0, KEY_DOWN_FLAGS, 0);
-    TapKey(vk);
-    if (modifier1 && modifier2)
-        keybd_event(modifier2, 0, KEY_UP_FLAGS, 0);
-    if (modifier1)
-        keybd_event(modifier1, 0, KEY_UP_FLAGS, 0);
+    HWND front = GetForegroundWindow();
+    return front && front != GetDesktopWindow() && GetWindowThreadProcessId(front, NULL) != thread;
+}
+
+int BringToFront(HWND window)
+{
+    DWORD thread = GetWindowThreadProcessId(window, NULL);
+    if (!thread)
+        return 0;
+    Activate(window);
+    // The switch completes when the application's thread takes the activation, later on a busy
+    // machine; Windows may also refuse it (foreground lock), then it never comes.
+    DWORD start = GetTickCount();
+    for (int step = 0; step < FOREGROUND_WAIT_STEPS && !InFront(thread); ++step) {
+        if (GetTickCount() - start >= FOREGROUND_WAIT_MS)
+            break;
+        Sleep(1);
+    }
+    return InFront(thread);
+}
+
+int ChordKeys(HWND window, BYTE modifier1, BYTE modifier2, BYTE vk)
+{
+    BYTE keys[3];
+    int count = 0;
+    if (modifier1) {
+        keys[count++] = modifier1;
+        if (modifier2)
+            keys[count++] = modifier2;
+    }
+    keys[count++] = vk;
+    if (!BringToFront(window))
+        return 0;
+    DWORD thread = GetWindowThreadProcessId(window, NULL);
+    int pressed = 0;
+    while (pressed < count && !FrontTakenFrom(thread))
+        keybd_event(keys[pressed++], 0, KEY_DOWN_FLAGS, 0);
+    for (int i = pressed - 1; i >= 0; --i)
+        keybd_event(keys[i], 0, KEY_UP_FLAGS, 0);
+    return pressed == count;
+}
+
+int TapKey(HWND window, BYTE vk)
+{
+    return ChordKeys(window, 0, 0, vk);
+}
+
+int refusedPosts = 0;
+
+void PostCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!PostMessageA(window, message, wParam, lParam) && GetLastError() == ERROR_ACCESS_DENIED)
+        ++refusedPosts;
 }
 
 void PostKeyDown(HWND window, UINT vk, LPARAM lParam)
 {
-    PostMessageA(window, WM_KEYDOWN, vk, lParam);
-}
-
-void PostCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    PostMessageA(window, message, wParam, lParam);
+    PostCommand(window, WM_KEYDOWN, vk, lParam);
 }

@@ -6,15 +6,27 @@
 
 // The lParam of the posted key-downs that carry no key-specific one.
 enum { FIXED_KEYDOWN_LPARAM = 0x01500001 };
+// How long a keystroke waits for its window to come to the front.
+enum { FOREGROUND_WAIT_MS = 50 };
 
-// SetForegroundWindow, then SetActiveWindow.
+// SetForegroundWindow, then SetActiveWindow; for posted messages, which need no foreground.
 void Activate(HWND window);
 // Activate, then BringWindowToTop.
 void ActivateAndRaise(HWND window);
-// One key pressed and released; every event carries the extended flag.
-void TapKey(BYTE vk);
-// Modifiers pressed in order (0 ends the list), the key tapped, modifiers released in reverse.
-void ChordKeys(BYTE modifier1, BYTE modifier2, BYTE vk);
+// Activate, then waits at most FOREGROUND_WAIT_MS until window's thread has the foreground;
+// 1 when it has.
+int BringToFront(HWND window);
+// The one way keystrokes are injected: window is brought to the front, then the modifiers are
+// pressed in order (0 ends the list), the key tapped and the modifiers released in reverse,
+// every event with the extended flag. Nothing is sent unless window came to the front; once
+// another window takes the front no further key goes down (those down are let up, so none
+// stays held). 1 when every key went to window.
+int ChordKeys(HWND window, BYTE modifier1, BYTE modifier2, BYTE vk);
+// ChordKeys without modifiers.
+int TapKey(HWND window, BYTE vk);
+// How many posts Windows refused since start: a receiver running elevated refuses them.
+extern int refusedPosts;
+
 // A posted WM_KEYDOWN with the given lParam; never followed by a key-up.
 void PostKeyDown(HWND window, UINT vk, LPARAM lParam);
 // A private command message.

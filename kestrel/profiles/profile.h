@@ -16,6 +16,9 @@ struct TvAppProfile {
     // Scratch: the window the last key action or close looked up; never trusted across calls.
     HWND window;
     HWND popupWindow;
+    // Set once a key found the application beyond this program's reach (it runs elevated);
+    // the caller tells the user.
+    int outOfReach;
 };
 
 // Indexed 1..9 by TV application index; slot 0 is unused.

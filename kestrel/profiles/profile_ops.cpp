@@ -10,24 +10,36 @@
 #include "profiles/launch.h"
 #include "profiles/primitives.h"
 #include "profiles/profile.h"
+#include "profiles/window_reach.h"
 
-void CloseApp(int index)
+int CloseApp(int index)
 {
     const TvAppEntry *entry = CatalogueEntry(index);
     if (!entry)
-        return;
+        return 0;
     HWND window = FindAppWindow(index);
     if (!window)
-        return;
+        return 0;
     TvAppProfile &profile = tvApps[index];
+    if (!WindowInReach(window)) {
+        profile.outOfReach = 1;
+        return 0;
+    }
     if (entry->close.altF4) {
         profile.window = window;
-        Activate(window);
-        ChordKeys(VK_MENU, 0, VK_F4);
+        // An Alt+F4 that could not reach the application closed nothing; it still runs.
+        if (!ChordKeys(window, VK_MENU, 0, VK_F4))
+            return 0;
     } else {
+        int refusedBefore = refusedPosts;
         PostCommand(window, entry->close.message, entry->close.wParam, entry->close.lParam);
+        if (refusedPosts != refusedBefore) {
+            profile.outOfReach = 1;
+            return 0;
+        }
     }
     profile.active = 0;
+    return 1;
 }
 
 int TogglePower(int index, int defaultApp)

@@ -8,8 +8,10 @@
 int TogglePower(int index, int defaultApp);
 // One remote key through the application's key map.
 void DispatchKey(int index, unsigned int key);
-// Closes the application when its window exists and then drops its active mark.
-void CloseApp(int index);
+// Closes the application when its window exists and then drops its active mark; 0 when no
+// window was found, the application is out of reach (outOfReach set) or its Alt+F4 could
+// not be sent (the mark then stays).
+int CloseApp(int index);
 // The first application in detection order whose active mark is exactly 1; 0 if none.
 int FirstActiveApp(void);
 

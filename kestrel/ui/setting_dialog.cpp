@@ -4,6 +4,7 @@
 
 #include <string.h>
 
+#include "base/program_message.h"
 #include "profiles/catalogue.h"
 #include "profiles/detection_order.h"
 #include "res/resource.h"
@@ -47,7 +48,9 @@ static void TakeChoice(HWND dialog)
     if (index == 0 || index == defaultTvApp)
         return;
     defaultTvApp = index;
-    SaveDefaultApp();
+    // The choice holds for this run either way; the user hears that it will not outlive it.
+    if (SaveDefaultApp() == SAVE_REFUSED)
+        ShowProgramMessage(IDS_SAVE_FAILED, MB_OK | MB_ICONEXCLAMATION);
 }
 
 INT_PTR CALLBACK SettingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)

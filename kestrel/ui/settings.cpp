@@ -4,16 +4,24 @@
 #include <windows.h>
 #include <string.h>
 
+#include "base/seams.h"
+
 // Where both live, under HKEY_LOCAL_MACHINE.
 static const char settingsKey[] = "SOFTWARE\\Corvel\\Lintel Twin Utilities";
 
 int defaultTvApp = 9;
 int alwaysRemoteOff = 0;
 
-static void WriteNumber(HKEY key, const char *name, DWORD number)
+// Reading and writing the values; a standard user on Vista and later gets this only for the
+// user's virtual store (32-bit kestrel.exe) and is refused otherwise.
+static const REGSAM readWrite = KEY_READ | KEY_WRITE;
+
+static int WriteNumber(HKEY key, const char *name, DWORD number)
 {
-    RegSetValueExA(key, name, 0, REG_DWORD, (const BYTE *)&number, sizeof number);
+    if (RegSetValueExA(key, name, 0, REG_DWORD, (const BYTE *)&number, sizeof number) != ERROR_SUCCESS)
+        return 0;
     RegFlushKey(key);
+    return 1;
 }
 
 // The first four bytes of a value of any type and length (fewer read as zero bytes); 1 when
@@ -42,27 +50,29 @@ static int ReadNumber(HKEY key, const char *name, DWORD *number)
     return 1;
 }
 
-int LoadSettings(void)
+// Both values as stored; a missing one is written from memory when the key may be written.
+static void ReadValues(HKEY key, int writable)
 {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, settingsKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) {
-        if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, settingsKey, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &key, NULL)
-            != ERROR_SUCCESS)
-            return 1;
-        WriteNumber(key, "DefaultTVAPP", (DWORD)defaultTvApp);
-        WriteNumber(key, "AlwaysRemoteOff", 0);
-        RegCloseKey(key);
-        return 1;
-    }
     DWORD number;
     if (ReadNumber(key, "DefaultTVAPP", &number))
         defaultTvApp = (int)number;
-    else
+    else if (writable)
         WriteNumber(key, "DefaultTVAPP", (DWORD)defaultTvApp);
     if (ReadNumber(key, "AlwaysRemoteOff", &number))
         alwaysRemoteOff = number == 1;
-    else
+    else if (writable)
         WriteNumber(key, "AlwaysRemoteOff", 0);
+}
+
+int LoadSettings(void)
+{
+    HKEY key;
+    int writable = openSettingsKey(settingsKey, readWrite, 0, &key) == ERROR_SUCCESS ||
+                   openSettingsKey(settingsKey, readWrite, 1, &key) == ERROR_SUCCESS;
+    // Refused writing, kestrel still honours the installer's switch and default.
+    if (!writable && openSettingsKey(settingsKey, KEY_READ, 0, &key) != ERROR_SUCCESS)
+        return 1;
+    ReadValues(key, writable);
     RegCloseKey(key);
     return 1;
 }
@@ -70,15 +80,16 @@ int LoadSettings(void)
 int SaveDefaultApp(void)
 {
     HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, settingsKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
-        return 0;
+    LONG opened = openSettingsKey(settingsKey, readWrite, 0, &key);
+    if (opened != ERROR_SUCCESS)
+        return opened == ERROR_FILE_NOT_FOUND ? SAVE_SKIPPED : SAVE_REFUSED;
     // The choice replaces a value; a deleted one stays deleted until the next start.
     DWORD size = 0;
     if (RegQueryValueExA(key, "DefaultTVAPP", NULL, NULL, NULL, &size) != ERROR_SUCCESS) {
         RegCloseKey(key);
-        return 0;
+        return SAVE_SKIPPED;
     }
-    WriteNumber(key, "DefaultTVAPP", (DWORD)defaultTvApp);
+    int written = WriteNumber(key, "DefaultTVAPP", (DWORD)defaultTvApp);
     RegCloseKey(key);
-    return 1;
+    return written ? SAVE_WRITTEN : SAVE_REFUSED;
 }

@@ -8,10 +8,17 @@ extern int defaultTvApp;
 // AlwaysRemoteOff read as exactly 1: the utility ends during start-up.
 extern int alwaysRemoteOff;
 
+// What became of a save.
+enum SaveResult {
+    SAVE_SKIPPED = 0,   // the key or the value is gone: nothing written, by design
+    SAVE_WRITTEN = 1,
+    SAVE_REFUSED = 2    // Windows refused opening the key for writing, or the write
+};
+
 // Reads both values once at start-up, creating the key and any missing value from the
-// numbers in memory; always 1.
+// numbers in memory; where the key may only be read, reads what is there; always 1.
 int LoadSettings(void);
-// Writes defaultTvApp to DefaultTVAPP; 0 without writing when the key or the value is gone.
+// Writes defaultTvApp to DefaultTVAPP; a SaveResult.
 int SaveDefaultApp(void);
 
 #endif

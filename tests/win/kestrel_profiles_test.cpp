@@ -2,6 +2,7 @@
 // the installation tests, against registry values, windows and the TV application stand-in.
 #include <gtest/gtest.h>
 #include <deque>
+#include <string.h>
 #include <string>
 #include <vector>
 
@@ -200,6 +201,37 @@ TEST_F(Profiles, ZoruvUviroClassPrefixFindsDeverOroru)
     EXPECT_EQ(0, answeredBoxes);
     // Profiles with no launch class never match by prefix.
     EXPECT_EQ(NULL, FindWindowByClassPrefix(APP_TOTALMEDIA));
+}
+
+// A window closing during the walk: its class can no longer be read.
+static HWND closingWindow = NULL;
+static int (WINAPI *realGetClassName)(HWND, LPSTR, int) = NULL;
+static int WINAPI ClassOfClosingWindow(HWND window, LPSTR name, int size)
+{
+    return window == closingWindow ? 0 : realGetClassName(window, name, size);
+}
+
+TEST_F(Profiles, ClassPrefixWalkSkipsAWindowWhoseClassCannotBeRead)
+{
+    HWND further = OpenTestWindow("PrefixFurther", "further");
+    closingWindow = OpenTestWindow("PrefixClosing", "closing");   // newer, so walked first
+    windows.push_back(further);
+    windows.push_back(closingWindow);
+    realGetClassName = (int(WINAPI *)(HWND, LPSTR, int))RedirectImport("user32.dll", "GetClassNameA",
+                                                                        (void *)ClassOfClosingWindow);
+    ASSERT_TRUE(realGetClassName != NULL);
+    TvAppProfile saved = tvApps[APP_TOTALMEDIA];
+    struct { const char *launchClass; const char *windowName; HWND found; } cases[] = {
+        { "", "TotalMedia", NULL },          // an empty launch class matches no window
+        { "PrefixFu", "PrefixFu", further }, // the walk goes on past the closing window
+    };
+    for (const auto &c : cases) {
+        strcpy(tvApps[APP_TOTALMEDIA].launchClass, c.launchClass);
+        strcpy(tvApps[APP_TOTALMEDIA].windowName, c.windowName);
+        EXPECT_EQ(c.found, FindWindowByClassPrefix(APP_TOTALMEDIA)) << c.launchClass;
+    }
+    RedirectImport("user32.dll", "GetClassNameA", (void *)realGetClassName);
+    tvApps[APP_TOTALMEDIA] = saved;
 }
 
 TEST_F(Profiles, CloseActionsOfEachApplication)

@@ -12,6 +12,7 @@
 #include "registry_support.h"
 #include "ui/setting_dialog.h"
 #include "ui/settings.h"
+#include "win_support.h"
 
 typedef std::vector<std::string> Texts;
 
@@ -251,4 +252,30 @@ TEST_F(SettingDialog, DeletedValueMakesALaterOkWriteNothing)
     });
     EXPECT_EQ(7, defaultTvApp) << "the choice holds for this run";
     EXPECT_FALSE(ReadRegValue(key, "DefaultTVAPP").exists);
+}
+
+static LONG RefuseWriting(const char *path, REGSAM access, int create, HKEY *opened)
+{
+    if (create || (access & KEY_SET_VALUE))
+        return ERROR_ACCESS_DENIED;
+    return RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, access, opened);
+}
+
+TEST_F(SettingDialog, OkThatCannotBeSavedSaysSoAndHoldsForTheRun)
+{
+    Install({ 5, 7 });
+    LONG (*standard)(const char *, REGSAM, int, HKEY *) = openSettingsKey;
+    openSettingsKey = RefuseWriting;
+    StartAnsweringBoxes("Remote Control");
+    EXPECT_EQ(IDOK, Run([](HWND dialog) {
+                  Type(dialog, VK_UP);
+                  ClickOk(dialog);
+              }));
+    StopAnsweringBoxes();
+    openSettingsKey = standard;
+    EXPECT_EQ(1, answeredBoxes);
+    EXPECT_EQ("Can't save the default TV application for the next start.\n\nIt is used until the utility ends.",
+              answeredBoxText);
+    EXPECT_EQ(7, defaultTvApp);
+    EXPECT_EQ(5, ReadDword(key, "DefaultTVAPP"));
 }

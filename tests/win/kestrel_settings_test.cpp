@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
+#include "base/seams.h"
 #include "registry_support.h"
 #include "ui/settings.h"
 
@@ -16,6 +17,8 @@ static std::string Bytes(std::initializer_list<int> values)
     return bytes;
 }
 
+static LONG (*const Standard)(const char *, REGSAM, int, HKEY *) = openSettingsKey;
+
 class Settings : public ::testing::Test {
 protected:
     void SetUp() override
@@ -26,6 +29,7 @@ protected:
     }
     void TearDown() override
     {
+        openSettingsKey = Standard;
         DeleteKeyTree("SOFTWARE\\Corvel");
         defaultTvApp = 9;
         alwaysRemoteOff = 0;
@@ -141,4 +145,60 @@ TEST_F(Settings, SaveWritesOnlyOverAnExistingValue)
     EXPECT_EQ(0, SaveDefaultApp());
     EXPECT_FALSE(ReadRegValue(key, "DefaultTVAPP").exists) << "nor the value";
     EXPECT_EQ(0, ReadDword(key, "AlwaysRemoteOff"));
+}
+
+// What Windows grants a standard user on the key when kestrel is not virtualized, through
+// the seam: Wine opens every key with all access.
+enum Refusal { WRITING_REFUSED, ALL_REFUSED };
+static Refusal refusal;
+static LONG OpenAsStandardUser(const char *path, REGSAM access, int create, HKEY *opened)
+{
+    if (create)
+        return ERROR_ACCESS_DENIED;   // nothing new under HKLM\\SOFTWARE
+    HKEY probe;
+    LONG found = RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &probe);
+    if (found != ERROR_SUCCESS)
+        return found;                 // a key that is not there is not there for anyone
+    RegCloseKey(probe);
+    if (refusal == ALL_REFUSED || (access & (KEY_SET_VALUE | KEY_CREATE_SUB_KEY)))
+        return ERROR_ACCESS_DENIED;
+    return RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, access, opened);
+}
+
+TEST_F(Settings, StandardUserReadsTheInstallersValuesAndSavingIsRefused)
+{
+    struct Case {
+        Refusal refusal;
+        bool installed;        // the installer wrote DefaultTVAPP 5 and AlwaysRemoteOff 1
+        int defaultApp, remoteOff;
+        int save;
+    } cases[] = {
+        { WRITING_REFUSED, true, 5, 1, SAVE_REFUSED },
+        { WRITING_REFUSED, false, 9, 0, SAVE_SKIPPED },
+        { ALL_REFUSED, true, 9, 0, SAVE_REFUSED },
+        { ALL_REFUSED, false, 9, 0, SAVE_SKIPPED },
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::to_string(c.refusal) + (c.installed ? " installed" : " no key"));
+        DeleteKeyTree("SOFTWARE\\Corvel");
+        if (c.installed) {
+            ASSERT_TRUE(WriteDword(key, "DefaultTVAPP", 5));
+            ASSERT_TRUE(WriteDword(key, "AlwaysRemoteOff", 1));
+        }
+        defaultTvApp = 9;
+        alwaysRemoteOff = 0;
+        refusal = c.refusal;
+        openSettingsKey = OpenAsStandardUser;
+        EXPECT_EQ(1, LoadSettings());
+        EXPECT_EQ(c.defaultApp, defaultTvApp);
+        EXPECT_EQ(c.remoteOff, alwaysRemoteOff);
+        defaultTvApp = 3;
+        EXPECT_EQ(c.save, SaveDefaultApp());
+        EXPECT_EQ(3, defaultTvApp) << "the choice holds for the run";
+        openSettingsKey = Standard;
+        EXPECT_EQ(c.installed, KeyExists(key));
+        if (c.installed) {
+            EXPECT_EQ(5, ReadDword(key, "DefaultTVAPP"));
+        }
+    }
 }

@@ -3,10 +3,15 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <shellapi.h>
+#include <commctrl.h>
+#include <string.h>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
+#include "base/process_integrity.h"
+#include "base/seams.h"
+#include "core/dispatch.h"
 #include "core/mouse.h"
 #include "core/receiver.h"
 #include "kestrel_window.h"
@@ -14,6 +19,7 @@
 #include "registry_support.h"
 #include "stick_plug.h"
 #include "tuner_control.h"
+#include "tvapp_support.h"
 #include "ui/settings.h"
 #include "win_support.h"
 
@@ -94,16 +100,22 @@ struct ShellNotice {
     DWORD message;
     DWORD size;
     UINT id;
+    UINT flags;
+    std::string title, text;   // of a balloon
 };
 static std::vector<ShellNotice> shellNotices;
 static BOOL(WINAPI *realShellNotifyIcon)(DWORD, PNOTIFYICONDATAA);
 static BOOL WINAPI RecordShellNotice(DWORD message, PNOTIFYICONDATAA data)
 {
-    shellNotices.push_back({ message, data->cbSize, data->uID });
+    bool balloon = message == NIM_MODIFY && (data->uFlags & NIF_INFO);
+    shellNotices.push_back({ message, data->cbSize, data->uID, data->uFlags, balloon ? data->szInfoTitle : "",
+                             balloon ? data->szInfo : "" });
     return realShellNotifyIcon(message, data);
 }
 // The Windows 95 record, which every Windows takes: it ends with the 64-byte tip.
 static const DWORD firstLayoutSize = sizeof(void *) == 8 ? 104 : 88;
+// The Windows 2000 and XP record, the first with balloons: up to the balloon's flags.
+static const DWORD secondLayoutSize = sizeof(void *) == 8 ? 504 : 488;
 
 
 class Tray : public ::testing::Test {
@@ -352,4 +364,99 @@ TEST_F(Tray, StartUpAddsNineteenToAnOddFullScreenHeight)
     int bottom = height + 19 - 1;
     POINT at = MovesFrom(300, bottom - 2, { 8, 8 });
     EXPECT_EQ(bottom - 1, at.y) << "full-screen height " << height;
+}
+
+// Integrity levels as Windows would report them: the stand-in elevated, this program not.
+static DWORD elevatedProcess;
+static DWORD LevelOf(DWORD processId)
+{
+    return processId == elevatedProcess ? 0x3000 : 0x2000;
+}
+static DWORD SameLevel(DWORD)
+{
+    return 0x2000;
+}
+// An elevated receiver refuses posts from this program.
+static BOOL(WINAPI *realPostMessage)(HWND, UINT, WPARAM, LPARAM);
+static BOOL WINAPI RefusedByElevated(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (processId != elevatedProcess)
+        return realPostMessage(window, message, wParam, lParam);
+    SetLastError(ERROR_ACCESS_DENIED);
+    return FALSE;
+}
+
+struct ShownBalloon {
+    HWND window;
+    std::string text;
+};
+static BOOL CALLBACK FindBalloon(HWND window, LPARAM found)
+{
+    char className[64] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (strcmp(className, "tooltips_class32") != 0 || !IsWindowVisible(window)
+        || !(GetWindowLongA(window, GWL_STYLE) & TTS_BALLOON))
+        return TRUE;
+    WCHAR wide[256] = L"";
+    char text[256] = "";
+    if (SendMessageW(window, WM_GETTEXT, 256, (LPARAM)wide) > 0)
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, NULL, NULL);
+    *(ShownBalloon *)found = { window, text };
+    return FALSE;
+}
+
+TEST_F(Tray, ApplicationRunningAsAdministratorIsToldOnceByBalloonAndGetsNothing)
+{
+    StartProgram();
+    std::string folder = TestTempFolder("elevated") + "\\";
+    const struct { int index; const char *pose; unsigned codes[2]; bool postsRefused; const char *name; } cases[] = {
+        { APP_TOTALMEDIA, "--as 5", { 81, 39 }, false, "TotalMedia" },      // keystrokes, integrity read
+        { APP_POWERCINEMA, "--as 1", { 7, 8 }, true, "PowerCinema" },       // posts, integrity unknown
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        TvAppInstance app;
+        DeleteFileA((folder + c.name + ".txt").c_str());
+        ASSERT_TRUE(StartTvApp(ModuleFolder() + "tvapp.exe", std::string(c.pose) + " --all-keys --record \"" +
+                                   folder + c.name + ".txt\"", &app));
+        TakeRecord(app);
+        elevatedProcess = app.processId;
+        processIntegrity = c.postsRefused ? SameLevel : LevelOf;
+        if (c.postsRefused)
+            realPostMessage = (BOOL(WINAPI *)(HWND, UINT, WPARAM, LPARAM))RedirectImport(
+                "user32.dll", "PostMessageA", (void *)RefusedByElevated);
+        tvApps[c.index].active = 1;
+        shellNotices.clear();
+        for (unsigned code : c.codes)
+            RouteKey((int)code, mainWindow);
+        if (c.postsRefused)
+            RedirectImport("user32.dll", "PostMessageA", (void *)realPostMessage);
+        processIntegrity = ProcessIntegrityLevel;
+        tvApps[c.index].active = 0;
+        EXPECT_EQ(std::vector<std::string>{}, WithoutForeground(TakeRecord(app)));
+        EndTvApp(app);
+
+        std::string text = std::string(c.name) + " runs as administrator; the remote cannot reach it. Start it "
+                                                 "normally, or start kestrel as administrator.";
+        ASSERT_EQ(1u, shellNotices.size()) << "one balloon for both keys";
+        EXPECT_EQ((DWORD)NIM_MODIFY, shellNotices[0].message);
+        EXPECT_EQ((UINT)NIF_INFO, shellNotices[0].flags);
+        EXPECT_EQ(secondLayoutSize, shellNotices[0].size);
+        EXPECT_EQ(10u, shellNotices[0].id);
+        EXPECT_EQ("Remote Control", shellNotices[0].title);
+        EXPECT_EQ(text, shellNotices[0].text);
+        ShownBalloon shown = { NULL, "" };
+        EXPECT_TRUE(WaitFor([&] {
+            EnumWindows(FindBalloon, (LPARAM)&shown);
+            return shown.text == text;
+        }, 6000)) << "Wine's tray shows: " << shown.text;
+        // A balloon is closed by a click; the next one must be a new one.
+        if (shown.window)
+            PostMessageA(shown.window, WM_LBUTTONDOWN, 0, 0);
+    }
+    // The icon's own record kept its size throughout.
+    RefreshTrayIcon();
+    EXPECT_EQ(firstLayoutSize, shellNotices.back().size);
 }

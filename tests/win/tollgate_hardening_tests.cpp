@@ -3,14 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <string.h>
 #include <string>
 #include <vector>
 
 #include "dll_search.h"
 #include "ds_name.h"
 #include "launcher_app.h"
+#include "module_folder.h"
 #include "os_class.h"
 #include "tollgate_support.h"
+#include "win_support.h"
 
 static const char currentVersionKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 static const char x86FolderValue[] = "ProgramFilesDir (x86)";
@@ -83,7 +86,7 @@ TEST_F(Hardening, LauncherPathThatDoesNotFitGivesOneMessage)
     ZeroMemory(&launcherApp, sizeof launcherApp);
     std::string shown = "C:\\" + std::string(500, 'd') + "...";
     MessageBoxWatcher watcher;
-    EXPECT_EQ(4, LauncherFlow(shown.c_str(), 0));
+    EXPECT_EQ(4, LauncherFlow(shown.c_str(), FOLDER_TOO_LONG));
     watcher.Stop();
     std::vector<std::string> texts = watcher.Texts();
     ASSERT_EQ(1u, texts.size());
@@ -99,4 +102,44 @@ TEST_F(Hardening, DllSearchFallsBackToLeavingOutTheCurrentFolder)
     ASSERT_TRUE(setDirectory != NULL);
     EXPECT_EQ(DLL_SEARCH_UNCHANGED, RestrictDllSearchWith(NULL, NULL));
     EXPECT_EQ(DLL_SEARCH_NO_CURRENT, RestrictDllSearchWith(NULL, setDirectory));
+}
+
+// What GetModuleFileNameA hands the launcher, one case at a time.
+static const char *modulePathGiven = NULL;
+static DWORD WINAPI GivenModulePath(HMODULE, LPSTR path, DWORD size)
+{
+    lstrcpynA(path, modulePathGiven, (int)size);
+    return (DWORD)strlen(path);
+}
+
+// A module path that cannot be read or names no folder is told as such, not as too long.
+TEST_F(Hardening, UnknownLauncherFolderSaysWhatHappened)
+{
+    void *real = RedirectImport("kernel32.dll", "GetModuleFileNameA", (void *)GivenModulePath);
+    ASSERT_TRUE(real != NULL);
+    const struct { const char *path; int result; const char *says; } cases[] = {
+        { "", FOLDER_UNREADABLE, "Windows did not tell the launcher its own path" },
+        { "Setup.exe", FOLDER_NOT_A_PATH, "The launcher's own path names no folder" },
+        { "E:\\Setup.exe", FOLDER_FOUND, NULL },
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.path);
+        modulePathGiven = c.path;
+        char folder[MODULE_PATH_SIZE];
+        int result = GetLauncherFolder(folder, sizeof folder);
+        EXPECT_EQ(c.result, result);
+        if (!c.says) {
+            EXPECT_STREQ("E:", folder);
+            continue;
+        }
+        ZeroMemory(&launcherApp, sizeof launcherApp);
+        MessageBoxWatcher watcher;
+        EXPECT_EQ(4, LauncherFlow(folder, result));
+        watcher.Stop();
+        std::vector<std::string> texts = watcher.Texts();
+        ASSERT_EQ(1u, texts.size());
+        EXPECT_EQ(0u, texts[0].find(c.says)) << texts[0];
+        EXPECT_EQ(std::string::npos, texts[0].find("too long")) << texts[0];
+    }
+    RedirectImport("kernel32.dll", "GetModuleFileNameA", real);
 }

@@ -40,7 +40,7 @@ int main(int argc, char **argv)
     }
     char own[MODULE_PATH_SIZE];
     if (!folder) {
-        if (!GetLauncherFolder(own, sizeof own))
+        if (GetLauncherFolder(own, sizeof own) != FOLDER_FOUND)
             return Usage("cannot tell its own folder; name the medium folder");
         folder = own;
     }
