@@ -1,4 +1,4 @@
-// The one interpreter of the nine key maps.
+// The one interpreter of the key maps: the nine built-in ones and the user's.
 #include "profiles/key_interpreter.h"
 
 #include "base/seams.h"
@@ -46,7 +46,20 @@ static void PerformRow(HWND window, const KeyMap &map, const KeyMapRow &row, uns
         break;
     case KEY_CHORD:
         Activate(window);
-        ChordKeys(row.modifier1, row.modifier2, (BYTE)value);
+        ChordKeys(row.modifiers[0], row.modifiers[1], (BYTE)value);
+        break;
+    case KEY_COMBINATION: {
+        BYTE keys[5];
+        int count = 0;
+        for (int i = 0; i < 4 && row.modifiers[i]; ++i)
+            keys[count++] = row.modifiers[i];
+        keys[count++] = (BYTE)value;
+        Activate(window);
+        InjectKeys(keys, count, 0);
+        break;
+    }
+    case KEY_PAUSE:
+        sleepThread(value);
         break;
     case KEY_POST_DOWN:
         Activate(window);
@@ -56,7 +69,7 @@ static void PerformRow(HWND window, const KeyMap &map, const KeyMapRow &row, uns
         PostKeyDown(window, value, row.lParam == DIGIT_SCAN_LPARAM ? DigitScanLParam(digit) : row.lParam);
         break;
     case KEY_MESSAGE:
-        PostCommand(window, row.message, value, 0);
+        PostCommand(window, row.message, value, row.lParam);
         break;
     case KEY_COMMAND:
         PostMapCommand(window, map, value);
@@ -96,4 +109,12 @@ void RunKeyMap(int index, const KeyMap &map, unsigned int code)
     // Some applications need the time to act on a command before the next key.
     if (pauseMs)
         sleepThread(pauseMs);
+}
+
+void RunUserKeyMap(HWND window, const KeyMap &map, unsigned int code)
+{
+    for (int i = 0; i < map.rowCount; ++i) {
+        if (map.rows[i].code == code)
+            PerformRow(window, map, map.rows[i], map.rows[i].value, -1);
+    }
 }

@@ -11,6 +11,11 @@ enum { FIXED_KEYDOWN_LPARAM = 0x01500001 };
 void Activate(HWND window);
 // Activate, then BringWindowToTop.
 void ActivateAndRaise(HWND window);
+// The one injection path: keys[0..count-2] pressed in order, the last key pressed and
+// released, the others released in reverse order. extendedAll: every event carries the
+// extended flag (as the nine applications expect); else only the keys that are extended on a
+// real keyboard.
+void InjectKeys(const BYTE *keys, int count, int extendedAll);
 // One key pressed and released; every event carries the extended flag.
 void TapKey(BYTE vk);
 // Modifiers pressed in order (0 ends the list), the key tapped, modifiers released in reverse.
