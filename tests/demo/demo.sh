@@ -180,7 +180,7 @@ default_in_registry() {
 }
 echo "6b. A program that is none of the nine gets its keys from keymaps.ini beside kestrel.exe."
 rm -f "$record_dir/player.txt"
-"$wine" "$bin/tvapp.exe" --class DemoPlayerWindow --title "Holiday - Media Player" --all-keys \
+"$wine" "$bin/tvapp.exe" --as 5 --class DemoPlayerWindow --title "Holiday - Media Player" --all-keys \
   --record 'C:\player.txt' >/dev/null 2>&1 &
 for _ in $(seq 1 100); do grep -q '^activate' "$record_dir/player.txt" 2>/dev/null && break; sleep 0.05; done
 cat >"$kestrel_unix/keymaps.ini" <<'MAP'

@@ -121,7 +121,7 @@ TEST_F(UserMaps, KeyPostMessageAndPauseReachTheTenthApplicationAsWritten)
              "60=post F8\r\n"
              "62=message 4024 7 0x10\r\n"
              "22=key Ctrl+S, pause 500, key Enter\r\n");
-    TvAppInstance &player = Start("--class TestPlayerWindow --title \"My Player\" --all-keys", "player");
+    TvAppInstance &player = Start("--as 5 --class TestPlayerWindow --title \"My Player\" --all-keys", "player");
     StartKestrel();
     Remote("press 24 pause 300 press 42 pause 300 press 60 pause 300 press 62");
     Lines expected = { Key(38, "down", 1), Key(38, "up", 1),
@@ -152,21 +152,21 @@ TEST_F(UserMaps, KeyPostMessageAndPauseReachTheTenthApplicationAsWritten)
 
 TEST_F(UserMaps, TheApplicationInFrontWinsElseFileOrderAndTheNineComeFirst)
 {
-    WriteMap("[First]\nclass=UserFirst\n24=message 4024 1 0\n"
-             "[Second]\nclass=UserSecond\n24=message 4024 2 0\n");
-    TvAppInstance &first = Start("--class UserFirst --title one", "first");
-    TvAppInstance &second = Start("--class UserSecond --title two", "second");
+    WriteMap("[First]\nclass=UserFirst\n24=message 4024 11 0\n"
+             "[Second]\nclass=UserSecond\n24=message 4024 12 0\n");
+    TvAppInstance &first = Start("--as 5 --class UserFirst --title one", "first");
+    TvAppInstance &second = Start("--as 5 --class UserSecond --title two", "second");
     StartKestrel();
     Front(second.mainWindow);
     Remote("press 24");
-    EXPECT_EQ(Lines{ "post main 4024 2 0" }, Collect(second, 1));
+    EXPECT_EQ(Lines{ "post main 4024 12 0" }, Collect(second, 1));
     EXPECT_EQ(Lines{}, Collect(first, 0, 0));
 
     HWND bystander = OpenTestWindow("UserBystander", "bystander", DefWindowProcA, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                     0, 500, 400, 100, 100);
     Front(bystander);
     Remote("pause 300 press 24");
-    EXPECT_EQ(Lines{ "post main 4024 1 0" }, Collect(first, 1)) << "neither in front: the first in the file";
+    EXPECT_EQ(Lines{ "post main 4024 11 0" }, Collect(first, 1)) << "neither in front: the first in the file";
     EXPECT_EQ(Lines{}, Collect(second, 0, 0));
 
     // TotalMedia runs: it takes the key as it always did, the user's applications get nothing.
@@ -182,7 +182,7 @@ TEST_F(UserMaps, TheApplicationInFrontWinsElseFileOrderAndTheNineComeFirst)
 TEST_F(UserMaps, HeldKeyPassesEveryNthRepeatAndAnUnmappedMouseKeyMovesThePointer)
 {
     WriteMap("[Player]\nclass=UserPlayer\nrepeat=3\n24=message 4024 24 0\n");
-    TvAppInstance &player = Start("--class UserPlayer --title player", "held");
+    TvAppInstance &player = Start("--as 5 --class UserPlayer --title player", "held");
     StartKestrel();
     // Ten events: the press and repeats 3, 6 and 9.
     Remote("hold 24 10");
@@ -198,7 +198,7 @@ TEST_F(UserMaps, HeldKeyPassesEveryNthRepeatAndAnUnmappedMouseKeyMovesThePointer
 TEST_F(UserMaps, SkippedLinesAreListedOnceTheRestWorksAndAnEditTakesEffect)
 {
     WriteMap("[Player]\nclass=UserPlayer\n24=message 4024 24 0\n7=key Dwn\n300=key Up\n8=message 4024 8 0\n");
-    TvAppInstance &player = Start("--class UserPlayer --title player", "malformed");
+    TvAppInstance &player = Start("--as 5 --class UserPlayer --title player", "malformed");
     StartKestrel();
     HWND box = NULL;
     ASSERT_TRUE(WaitFor([&] { return (box = FindWindowA("#32770", "Remote Control")) != NULL; }, 5000));
@@ -255,7 +255,7 @@ static Lines CopiedCodeLines(HWND viewer)
 TEST_F(UserMaps, CodesOpensTheViewerThatListsWhereEachEventWent)
 {
     WriteMap("[Player]\nclass=UserPlayer\nrepeat=3\n24=message 4024 24 0\n");
-    TvAppInstance &player = Start("--class UserPlayer --title player", "codes");
+    TvAppInstance &player = Start("--as 5 --class UserPlayer --title player", "codes");
     StartKestrel("/codes");
     HWND viewer = NULL;
     ASSERT_TRUE(WaitFor([&] { return (viewer = FindWindowA(NULL, VIEWER_TITLE)) != NULL; }, 5000));
