@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "profiles/key_names.h"
 #include "profiles/user_keymaps.h"
 
 namespace {
@@ -179,4 +180,22 @@ TEST(UserKeyMaps, TheRowTableHasRoomForOneFileAndNoMore)
     EXPECT_NE(std::string::npos, problems.find("Line 131: 200=key Up\n    expected at most 1024 actions"))
         << problems;
     EXPECT_EQ(USER_ROW_MAX, userApps[0].map.rowCount);
+}
+
+// The scan codes of the letters, digits and F1..F12 are those the system's own US keyboard
+// layout gives.
+TEST(UserKeyMaps, PostedKeysCarryTheScanCodesOfTheKeyboardLayout)
+{
+    std::string names = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (char name : names) {
+        NamedKey key = { 0, 0, 0 };
+        ASSERT_EQ(1, LookUpKeyName(&name, 1, &key)) << name;
+        EXPECT_EQ(MapVirtualKeyA(key.vk, 0), key.scan) << name;
+    }
+    for (int number = 1; number <= 12; ++number) {
+        std::string name = "F" + std::to_string(number);
+        NamedKey key = { 0, 0, 0 };
+        ASSERT_EQ(1, LookUpKeyName(name.c_str(), name.size(), &key)) << name;
+        EXPECT_EQ(MapVirtualKeyA(key.vk, 0), key.scan) << name;
+    }
 }
