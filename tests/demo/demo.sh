@@ -208,10 +208,12 @@ echo "   Keys 24, 42, 60, 62, then 24 held for four events (repeat=3 passes the 
 echo "   third repeat), reached it as:"
 received "$record_dir/player.txt" | grep -v -e started -e 'brought to the front'
 echo "   Key 6 has no line in the map, so it moved the pointer as with no program running."
+probe wm-close "Holiday - Media Player"
+wait_gone "Holiday - Media Player"
 echo "   The code viewer lists every event, its kind and where it went:"
 shot codes "Remote Control - Codes"
-probe close "Remote Control - Codes"
-probe close "Holiday - Media Player"
+probe wm-close "Remote Control - Codes"
+wait_gone "Remote Control - Codes"
 echo
 echo "7. The Setting dialog chooses the default application (stored in the registry, now $(default_in_registry))."
 if open_menu; then
