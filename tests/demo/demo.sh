@@ -203,11 +203,13 @@ echo "   \"kestrel.exe /codes\" asks the running kestrel to open its code viewer
 wait_window "Remote Control - Codes" || echo "   (the code viewer did not open)"
 drain press 24 press 42 press 60 press 62
 drain pause 400 hold 24 4
+pointer_before=$(probe cursor)
 drain pause 400 press 6
 echo "   Keys 24, 42, 60, 62, then 24 held for four events (repeat=3 passes the press and the"
 echo "   third repeat), reached it as:"
 received "$record_dir/player.txt" | grep -v -e started -e 'brought to the front'
-echo "   Key 6 has no line in the map, so it moved the pointer as with no program running."
+echo "   Key 6 has no line in the map, so it went to the pointer as with no program running:"
+echo "   from $pointer_before to $(probe cursor)."
 probe wm-close "Holiday - Media Player"
 wait_gone "Holiday - Media Player"
 echo "   The code viewer lists every event, its kind and where it went:"
