@@ -36,7 +36,7 @@ TEST(UserKeyNames, NamesGiveTheKeyAndItsPostedLParam)
         { "VolumeDown", 1, 174, 0x012E0001 }, { "VolumeMute", 1, 173, 0x01200001 },
         { "BrowserBack", 1, 166, 0x016A0001 }, { "BrowserForward", 1, 167, 0x01690001 },
         // vk:<number>: a named key keeps its scan code, the right-hand Ctrl and Alt are extended.
-        { "vk:65", 1, 65, 0x001E0001 }, { "VK:0x26", 1, 38, 0x01480001 }, { "vk:163", 1, 163, 0x01000001 },
+        { "vk:1", 1, 1, 0x00000001 }, { "vk:65", 1, 65, 0x001E0001 }, { "VK:0x26", 1, 38, 0x01480001 }, { "vk:163", 1, 163, 0x01000001 },
         { "vk:165", 1, 165, 0x01000001 }, { "vk:162", 1, 162, 0x00000001 }, { "vk:254", 1, 254, 0x00000001 },
         { "vk:0", 0, 0, 0 }, { "vk:255", 0, 0, 0 }, { "vk:", 0, 0, 0 }, { "vk:x", 0, 0, 0 },
         { "F0", 0, 0, 0 }, { "F25", 0, 0, 0 }, { "F01", 0, 0, 0 }, { "Fx", 0, 0, 0 }, { "", 0, 0, 0 },
@@ -59,7 +59,7 @@ TEST(UserKeyNames, NamesGiveTheKeyAndItsPostedLParam)
 TEST(UserKeyNames, NumbersAreDecimalOrHexadecimalUpTo32Bits)
 {
     struct { const char *text; int ok; unsigned long value; } cases[] = {
-        { "0", 1, 0 }, { "273", 1, 273 }, { "0x0111", 1, 0x111 }, { "0XfF", 1, 255 },
+        { "0", 1, 0 }, { "273", 1, 273 }, { "0x5", 1, 5 }, { "0x0111", 1, 0x111 }, { "0XfF", 1, 255 },
         { "4294967295", 1, 0xFFFFFFFFul }, { "0xFFFFFFFF", 1, 0xFFFFFFFFul },
         { "4294967296", 0, 0 }, { "0x100000000", 0, 0 }, { "", 0, 0 }, { "0x", 0, 0 },
         { "12a", 0, 0 }, { "-1", 0, 0 }, { "1 2", 0, 0 }, { "0x1g", 0, 0 },
