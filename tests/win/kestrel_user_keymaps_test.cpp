@@ -162,9 +162,11 @@ TEST(UserKeyMaps, UnreadableLinesAreSkippedAndListedWithWhatWasExpected)
 TEST(UserKeyMaps, OneProblemIsCountedInTheSingularAndAnEmptyFileHasNone)
 {
     EXPECT_EQ(1, Parse("[P]\nclass=P\n5=pause\n"));
-    EXPECT_EQ(0u, problems.find("C:\\kestrel\\keymaps.ini: 1 line was skipped, the rest is in use.\n\n"
-                                "Line 3: 5=pause\n"))
-        << problems;
+    EXPECT_EQ("C:\\kestrel\\keymaps.ini: 1 line was skipped, the rest is in use.\n\n"
+              "Line 3: 5=pause\n    expected key, post, message or pause with what it takes\n",
+              problems);
+    EXPECT_EQ(1, Parse("[Q]\n5=key A\n")) << "the first section too needs a window";
+    EXPECT_NE(std::string::npos, problems.find("Line 1: [Q]\n    expected class= or title= in this section\n"));
     EXPECT_EQ(0, Parse(""));
     EXPECT_EQ("", problems);
     EXPECT_EQ(0, userAppCount) << "a new reading replaces the old applications";
