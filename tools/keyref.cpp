@@ -81,10 +81,10 @@ static void DescribeRow(char *out, size_t size, const KeyMap &map, const KeyMapR
         break;
     case KEY_CHORD:
         AppendText(out, size, "keystrokes ");
-        AppendKey(out, size, row.modifier1);
+        AppendKey(out, size, row.modifiers[0]);
         AppendText(out, size, "+");
-        if (row.modifier2) {
-            AppendKey(out, size, row.modifier2);
+        if (row.modifiers[1]) {
+            AppendKey(out, size, row.modifiers[1]);
             AppendText(out, size, "+");
         }
         AppendKey(out, size, value);
@@ -116,6 +116,10 @@ static void DescribeRow(char *out, size_t size, const KeyMap &map, const KeyMapR
             AppendText(out, size, " (wParam 20 with the playback skin installed)");
         if (map.route)
             AppendText(out, size, RouteText(row.mark));
+        break;
+    case KEY_COMBINATION:
+    case KEY_PAUSE:
+        // Only the user's own maps have these.
         break;
     }
 }

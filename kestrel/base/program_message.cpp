@@ -14,3 +14,11 @@ int ShowProgramMessage(UINT textId, UINT style)
         text[0] = '\0';
     return MessageBoxA(NULL, text, caption, style);
 }
+
+int ShowProgramText(const char *text, UINT style)
+{
+    char caption[100];
+    if (!LoadStringA(GetModuleHandleA(NULL), IDS_WINDOW_TITLE, caption, sizeof caption))
+        caption[0] = '\0';
+    return MessageBoxA(NULL, text, caption, style);
+}

@@ -6,5 +6,7 @@
 
 // Shows string textId with the program's caption and the given style; MessageBoxA's result.
 int ShowProgramMessage(UINT textId, UINT style);
+// The same for a text made at run time.
+int ShowProgramText(const char *text, UINT style);
 
 #endif

@@ -31,10 +31,17 @@ int ClassifyKeyEvent(int code, uint32_t now)
     return keyIsRepeat;
 }
 
+int PassesRepeatRule(int every, int count, bool isRepeat)
+{
+    if (!isRepeat || count == 0)
+        return 1;
+    return every > 0 && count % every == 0;
+}
+
 int SuppressRepeat(int code, int anyAppActive)
 {
     // A driven application gets a held key's first event and every tenth repeat.
-    if (repeatCount != 0 && repeatCount % 10 != 0 && keyIsRepeat && anyAppActive)
+    if (anyAppActive && !PassesRepeatRule(10, repeatCount, keyIsRepeat))
         return SUPPRESSED_KEY;
     return code;
 }

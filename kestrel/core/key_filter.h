@@ -18,6 +18,9 @@ int AcceptReport(unsigned char status, const unsigned char report[IR_REPORT_BYTE
 // Updates the repeat state for an accepted key at tick now; 1 for a repeat of a held key, 0
 // for a new press.
 int ClassifyKeyEvent(int code, uint32_t now);
+// Whether an event passes an application's repeat rule: a new press always, a repeat when
+// its count is a multiple of every (0: never).
+int PassesRepeatRule(int every, int count, bool isRepeat);
 // The key to route: -1 for a repeat held back while a TV application is driven.
 int SuppressRepeat(int code, int anyAppActive);
 // The key the shut-down confirmation gets: Enter for Power, Escape for anything else.

@@ -7,11 +7,13 @@
 #include "core/mouse.h"
 #include "core/receiver.h"
 #include "core/tray.h"
+#include "core/user_keymap_watch.h"
 #include "profiles/app_index.h"
 #include "profiles/media_center.h"
 #include "profiles/zoruvuviro_probe.h"
 #include "res/resource.h"
 #include "ui/about.h"
+#include "ui/code_viewer.h"
 #include "ui/setting_dialog.h"
 #include "ui/settings.h"
 #include "ui/switching.h"
@@ -62,6 +64,8 @@ int CreateMainWindow(HINSTANCE instance)
     BindTimer(pollTimer, mainWindow, POLL_PERIOD_MS);
     BindTimer(watchTimer, mainWindow, WATCH_PERIOD_MS);
     StartReceiverTimers(mainWindow, pollTimer);
+    // After the timers: the remote keeps working while a message about the file is open.
+    ReadUserKeymapsAtStart();
     return 1;
 }
 
@@ -112,6 +116,10 @@ static LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
     UINT command = LOWORD(wParam);
     if (command == CMD_ABOUT) {
         DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_ABOUT), mainWindow, AboutDialogProc, 0);
+        return 0;
+    }
+    if (command == CMD_CODES) {
+        OpenCodeViewer(appInstance);
         return 0;
     }
     if (command == CMD_SETTING) {

@@ -1,4 +1,4 @@
-// The one interpreter of the nine key maps.
+// The one interpreter of the key maps: the nine built-in ones and the user's.
 #include "profiles/key_interpreter.h"
 
 #include "base/seams.h"
@@ -45,7 +45,18 @@ static int PerformRow(HWND window, const KeyMap &map, const KeyMapRow &row, unsi
     case KEY_TAP:
         return TapKey(window, (BYTE)value);
     case KEY_CHORD:
-        return ChordKeys(window, row.modifier1, row.modifier2, (BYTE)value);
+        return ChordKeys(window, row.modifiers[0], row.modifiers[1], (BYTE)value);
+    case KEY_COMBINATION: {
+        BYTE keys[5];
+        int count = 0;
+        for (int i = 0; i < 4 && row.modifiers[i]; ++i)
+            keys[count++] = row.modifiers[i];
+        keys[count++] = (BYTE)value;
+        return InjectKeys(window, keys, count, 0);
+    }
+    case KEY_PAUSE:
+        sleepThread(value);
+        break;
     case KEY_POST_DOWN:
         Activate(window);
         PostKeyDown(window, value & 0xFF, FIXED_KEYDOWN_LPARAM);
@@ -54,7 +65,7 @@ static int PerformRow(HWND window, const KeyMap &map, const KeyMapRow &row, unsi
         PostKeyDown(window, value, row.lParam == DIGIT_SCAN_LPARAM ? DigitScanLParam(digit) : row.lParam);
         break;
     case KEY_MESSAGE:
-        PostCommand(window, row.message, value, 0);
+        PostCommand(window, row.message, value, row.lParam);
         break;
     case KEY_COMMAND:
         PostMapCommand(window, map, value);
@@ -105,4 +116,13 @@ void RunKeyMap(int index, const KeyMap &map, unsigned int code)
     // Some applications need the time to act on a command before the next key.
     if (pauseMs)
         sleepThread(pauseMs);
+}
+
+void RunUserKeyMap(HWND window, const KeyMap &map, unsigned int code)
+{
+    for (int i = 0; i < map.rowCount; ++i) {
+        // Once keys were held back, the rest of the entry would reach the window in front.
+        if (map.rows[i].code == code && !PerformRow(window, map, map.rows[i], map.rows[i].value, -1))
+            break;
+    }
 }

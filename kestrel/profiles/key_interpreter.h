@@ -8,5 +8,8 @@
 int DigitOfKey(unsigned int code);
 // Runs the rows of code: one window lookup, every row in order, then the pause of the entry.
 void RunKeyMap(int index, const KeyMap &map, unsigned int code);
+// Runs the rows of code on a window the caller found (a user's application): every row in
+// order, its pauses where they stand.
+void RunUserKeyMap(HWND window, const KeyMap &map, unsigned int code);
 
 #endif

@@ -11,7 +11,9 @@ enum KeyAction {
     KEY_DOWN,           // posted key-down value with the row's lParam, no Activate
     KEY_MESSAGE,        // PostMessageA(window, message, value, 0), no Activate
     KEY_COMMAND,        // the map's command message carrying value, no Activate
-    KEY_RAISE_COMMAND   // Activate, BringWindowToTop, then the command
+    KEY_RAISE_COMMAND,  // Activate, BringWindowToTop, then the command
+    KEY_COMBINATION,    // Activate, modifiers held in order around value, extended flag per key
+    KEY_PAUSE           // sleeps value ms where it stands
 };
 
 // Stands for the ten digit keys, codes 30 (digit 1) to 38 (digit 9) and 39 (digit 0);
@@ -24,44 +26,43 @@ struct KeyMapRow {
     unsigned int code;
     KeyAction action;
     unsigned int value;   // virtual key or command
-    BYTE modifier1;       // chords: pressed first
-    BYTE modifier2;       // chords: pressed second, 0 for none
+    BYTE modifiers[4];    // chords and combinations: pressed in this order, 0 ends the list
     UINT message;         // KEY_MESSAGE only
-    LPARAM lParam;        // KEY_DOWN only
+    LPARAM lParam;        // KEY_DOWN and KEY_MESSAGE
     DWORD pauseMs;        // slept after the entry, found window or not
     char mark;            // ZoruvUviro Zuvava's pop-up routing, 0 elsewhere
 };
 
 // Row builders, so that a table reads like the one it was written from.
-constexpr KeyMapRow Tap(unsigned code, unsigned vk) { return { code, KEY_TAP, vk, 0, 0, 0, 0, 0, 0 }; }
+constexpr KeyMapRow Tap(unsigned code, unsigned vk) { return { code, KEY_TAP, vk, { 0, 0, 0, 0 }, 0, 0, 0, 0 }; }
 constexpr KeyMapRow Chord(unsigned code, BYTE modifier, unsigned vk)
 {
-    return { code, KEY_CHORD, vk, modifier, 0, 0, 0, 0, 0 };
+    return { code, KEY_CHORD, vk, { modifier, 0, 0, 0 }, 0, 0, 0, 0 };
 }
 constexpr KeyMapRow Chord(unsigned code, BYTE modifier1, BYTE modifier2, unsigned vk)
 {
-    return { code, KEY_CHORD, vk, modifier1, modifier2, 0, 0, 0, 0 };
+    return { code, KEY_CHORD, vk, { modifier1, modifier2, 0, 0 }, 0, 0, 0, 0 };
 }
-constexpr KeyMapRow PostDown(unsigned code, unsigned vk) { return { code, KEY_POST_DOWN, vk, 0, 0, 0, 0, 0, 0 }; }
+constexpr KeyMapRow PostDown(unsigned code, unsigned vk) { return { code, KEY_POST_DOWN, vk, { 0, 0, 0, 0 }, 0, 0, 0, 0 }; }
 constexpr KeyMapRow KeyDown(unsigned code, unsigned vk, LPARAM lParam)
 {
-    return { code, KEY_DOWN, vk, 0, 0, 0, lParam, 0, 0 };
+    return { code, KEY_DOWN, vk, { 0, 0, 0, 0 }, 0, lParam, 0, 0 };
 }
 constexpr KeyMapRow Message(unsigned code, UINT message, unsigned wParam)
 {
-    return { code, KEY_MESSAGE, wParam, 0, 0, message, 0, 0, 0 };
+    return { code, KEY_MESSAGE, wParam, { 0, 0, 0, 0 }, message, 0, 0, 0 };
 }
 constexpr KeyMapRow Command(unsigned code, unsigned command, DWORD pauseMs = 0)
 {
-    return { code, KEY_COMMAND, command, 0, 0, 0, 0, pauseMs, 0 };
+    return { code, KEY_COMMAND, command, { 0, 0, 0, 0 }, 0, 0, pauseMs, 0 };
 }
 constexpr KeyMapRow RaiseCommand(unsigned code, unsigned command, DWORD pauseMs = 0)
 {
-    return { code, KEY_RAISE_COMMAND, command, 0, 0, 0, 0, pauseMs, 0 };
+    return { code, KEY_RAISE_COMMAND, command, { 0, 0, 0, 0 }, 0, 0, pauseMs, 0 };
 }
 constexpr KeyMapRow Routed(unsigned code, unsigned command, char mark, DWORD pauseMs = 0)
 {
-    return { code, KEY_COMMAND, command, 0, 0, 0, 0, pauseMs, mark };
+    return { code, KEY_COMMAND, command, { 0, 0, 0, 0 }, 0, 0, pauseMs, mark };
 }
 
 struct KeyMap {

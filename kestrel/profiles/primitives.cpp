@@ -3,9 +3,10 @@
 #include "profiles/primitives.h"
 
 #include "base/seams.h"
+#include "profiles/key_names.h"
 
-// The applications expect the extended flag on every injected event, letters included.
-enum { KEY_DOWN_FLAGS = KEYEVENTF_EXTENDEDKEY, KEY_UP_FLAGS = KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP };
+// Modifiers and key of one injected combination.
+enum { MOST_INJECTED_KEYS = 5 };
 // A bound on the checks while waiting, whatever the clock does.
 enum { FOREGROUND_WAIT_STEPS = FOREGROUND_WAIT_MS };
 
@@ -53,6 +54,28 @@ int BringToFront(HWND window)
     return InFront(thread);
 }
 
+int InjectKeys(HWND window, const BYTE *keys, int count, int extendedAll)
+{
+    if (count < 1)
+        return 0;
+    if (count > MOST_INJECTED_KEYS)
+        count = MOST_INJECTED_KEYS;
+    DWORD extended[MOST_INJECTED_KEYS];
+    for (int i = 0; i < count; ++i)
+        extended[i] = extendedAll || IsExtendedVk(keys[i]) ? KEYEVENTF_EXTENDEDKEY : 0;
+    if (!BringToFront(window))
+        return 0;
+    DWORD thread = GetWindowThreadProcessId(window, NULL);
+    int pressed = 0;
+    while (pressed < count && !FrontTakenFrom(thread)) {
+        keybd_event(keys[pressed], 0, extended[pressed], 0);
+        ++pressed;
+    }
+    for (int i = pressed - 1; i >= 0; --i)
+        keybd_event(keys[i], 0, extended[i] | KEYEVENTF_KEYUP, 0);
+    return pressed == count;
+}
+
 int ChordKeys(HWND window, BYTE modifier1, BYTE modifier2, BYTE vk)
 {
     BYTE keys[3];
@@ -63,15 +86,8 @@ int ChordKeys(HWND window, BYTE modifier1, BYTE modifier2, BYTE vk)
             keys[count++] = modifier2;
     }
     keys[count++] = vk;
-    if (!BringToFront(window))
-        return 0;
-    DWORD thread = GetWindowThreadProcessId(window, NULL);
-    int pressed = 0;
-    while (pressed < count && !FrontTakenFrom(thread))
-        keybd_event(keys[pressed++], 0, KEY_DOWN_FLAGS, 0);
-    for (int i = pressed - 1; i >= 0; --i)
-        keybd_event(keys[i], 0, KEY_UP_FLAGS, 0);
-    return pressed == count;
+    // The nine applications expect the extended flag on every event, letters included.
+    return InjectKeys(window, keys, count, 1);
 }
 
 int TapKey(HWND window, BYTE vk)

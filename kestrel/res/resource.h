@@ -11,7 +11,10 @@
 #define IDD_SETTING 20
 #define IDD_ABOUT 21
 #define IDD_SHUTDOWN 107
+#define IDD_CODES 22
 #define IDC_APP_LIST 11
+#define IDC_CODE_LIST 12
+#define IDC_COPY 13
 
 // Strings: the main window's title (also every message box's caption and the tray tip) and
 // class name, then the texts of the message boxes.
@@ -29,6 +32,8 @@
 // Commands of the tray menu and the accelerators; a launch item is CMD_LAUNCH_BASE + index.
 #define CMD_ABOUT 30
 #define CMD_SETTING 32
+// Sent by a second kestrel started with /codes: open the code viewer.
+#define CMD_CODES 33
 #define CMD_LAUNCH_BASE 1100
 #define CMD_EXIT 1201
 

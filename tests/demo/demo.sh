@@ -45,9 +45,13 @@ xpert_dir='C:\XpertTVR'
 xpert_unix="$WINEPREFIX/drive_c/XpertTVR"
 mkdir -p "$xpert_unix" && cp "$bin/tvapp.exe" "$xpert_unix/honestechTV.EXE"
 "$wine" reg add 'HKLM\Software\Honestech\TV Plus\TVR' /v AppPath /d "$xpert_dir" /f >/dev/null 2>&1
+# kestrel runs from a folder of its own, where step 6b writes its keymaps.ini.
+kestrel_dir='C:\Remote Control'
+kestrel_unix="$WINEPREFIX/drive_c/Remote Control"
+mkdir -p "$kestrel_unix" && cp "$bin/kestrel.exe" "$bin/af15bdaex.dll" "$kestrel_unix/"
 remote unplug
 echo "1. The stick is unplugged. Starting kestrel.exe..."
-"$wine" "$bin/kestrel.exe" &
+"$wine" "$kestrel_unix/kestrel.exe" &
 kestrel_pid=$!
 wait_until 10000 initCalls -ge 1 || { echo "   kestrel did not start"; exit 1; }
 echo "   kestrel runs with no visible window. It tried to open the receiver once and was refused,"
@@ -181,6 +185,45 @@ default_in_registry() {
   value=$("$wine" reg query 'HKLM\SOFTWARE\Corvel\Lintel Twin Utilities' /v DefaultTVAPP 2>/dev/null | tr -d '\r' | awk '$1 == "DefaultTVAPP" {print $3}')
   printf '%d\n' "${value:-0}"
 }
+echo "6b. A program that is none of the nine gets its keys from keymaps.ini beside kestrel.exe."
+rm -f "$record_dir/player.txt"
+"$wine" "$bin/tvapp.exe" --as 5 --class DemoPlayerWindow --title "Holiday - Media Player" --all-keys \
+  --record 'C:\player.txt' >/dev/null 2>&1 &
+for _ in $(seq 1 100); do grep -q '^activate' "$record_dir/player.txt" 2>/dev/null && break; sleep 0.05; done
+cat >"$kestrel_unix/keymaps.ini" <<'MAP'
+; keys for a media player that kestrel does not know by itself
+[Media player]
+class=DemoPlayer*
+title=*- Media Player
+repeat=3
+24=key Up
+42=key Ctrl+P
+60=post F8
+62=message 4024 1001 0
+MAP
+sed 's/^/     /' "$kestrel_unix/keymaps.ini"
+echo "   The stand-in poses as that player (class \"DemoPlayerWindow\", title \"Holiday - Media Player\")."
+echo "   kestrel runs already and reads the file again within a second or two of its saving."
+sleep 2.5
+echo "   \"kestrel.exe /codes\" asks the running kestrel to open its code viewer."
+"$wine" "$kestrel_unix/kestrel.exe" /codes
+wait_window "Remote Control - Codes" || echo "   (the code viewer did not open)"
+drain press 24 press 42 press 60 press 62
+drain pause 400 hold 24 4
+pointer_before=$(probe cursor)
+drain pause 400 press 6
+echo "   Keys 24, 42, 60, 62, then 24 held for four events (repeat=3 passes the press and the"
+echo "   third repeat), reached it as:"
+received "$record_dir/player.txt" | grep -v -e started -e 'brought to the front'
+echo "   Key 6 has no line in the map, so it went to the pointer as with no program running:"
+echo "   from $pointer_before to $(probe cursor)."
+probe wm-close "Holiday - Media Player"
+wait_gone "Holiday - Media Player"
+echo "   The code viewer lists every event, its kind and where it went:"
+shot codes "Remote Control - Codes"
+probe wm-close "Remote Control - Codes"
+wait_gone "Remote Control - Codes"
+echo
 echo "7. The Setting dialog chooses the default application (stored in the registry, now $(default_in_registry))."
 if open_menu; then
   probe keys up up up return

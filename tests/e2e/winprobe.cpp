@@ -1,4 +1,4 @@
-// Looks at the Wine desktop from outside for scripts: winprobe cursor | tray | menu-open | menu-last | keys | window | close | close-menu
+// Looks at the Wine desktop from outside for scripts: winprobe cursor | tray | menu-open | menu-last | keys | window | close | wm-close | close-menu
 //   cursor      prints "X Y" of the pointer
 //   tray        prints "X Y" of the centre of the first tray icon Wine shows, or fails
 //   menu-open   succeeds while a popup menu is open
@@ -6,6 +6,7 @@
 //   keys K...   types up/down/return/escape/tab, alt+/ or alt+? on the keyboard
 //   window T    succeeds when a top-level window titled T exists
 //   close T     presses OK in the window titled T
+//   wm-close T  asks the window titled T to close, as its close box does
 //   close-menu  closes the open popup menu
 //   rect T      prints "WxH+X+Y" of the window titled T (an ImageMagick crop)
 //   menu-rect   prints "WxH+X+Y" of the open popup menu
@@ -86,6 +87,13 @@ int main(int argc, char **argv)
         if (!window)
             return 1;
         PostMessageA(window, WM_COMMAND, IDOK, 0);
+        return 0;
+    }
+    if (strcmp(argv[1], "wm-close") == 0 && argc == 3) {
+        HWND window = FindWindowA(NULL, argv[2]);
+        if (!window)
+            return 1;
+        PostMessageA(window, WM_CLOSE, 0, 0);
         return 0;
     }
     if (strcmp(argv[1], "close-menu") == 0) {
