@@ -2,7 +2,8 @@
 # profile files, processes, shell, device catalogue, dialogs and the installer stand-in.
 file(GLOB WIN_TOLLGATE_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_*_tests.cpp)
 add_executable(win_tollgate_tests ${WIN_TOLLGATE_SOURCES} ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_support.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/win_support.cpp $<TARGET_OBJECTS:tollgate_ui_res>)
+  ${CMAKE_CURRENT_SOURCE_DIR}/win_support.cpp ${CMAKE_CURRENT_SOURCE_DIR}/resource_balance.cpp
+  $<TARGET_OBJECTS:tollgate_ui_res>)
 house_target(win_tollgate_tests)
 target_include_directories(win_tollgate_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(win_tollgate_tests PRIVATE tollgate_lib mediacheck_lib vtuner_control stick_state record_file
@@ -11,7 +12,7 @@ add_dependencies(win_tollgate_tests setupstub vtuner hotfixstub mediacheck)
 
 if(WINE_TESTS)
   foreach(suite Settings Messages FurtherApps Packages Device Dialog Automation Hardening
-                MediumProblems MediumProblemTexts MediaCheckProgram)
+                MediumProblems MediumProblemTexts MediaCheckProgram Balance)
     wine_test(win.tollgate.${suite} win_tollgate_tests --gtest_filter=${suite}.*:*/${suite}.*)
   endforeach()
 endif()
