@@ -15,54 +15,82 @@ struct GdiTableEntry {
     unsigned char flags;
     unsigned long long user;
 };
-enum { GDI_TABLE_ENTRIES = 0x10000, HANDLE_PROBE_LIMIT = 0x10000, USER_PROBE_ENTRIES = 0x4000 };
+enum { GDI_TABLE_ENTRIES = 0x10000, USER_PROBE_ENTRIES = 0x4000, HANDLE_PROBE_GAP = 0x4000 };
 
-static long CountGdiTable(void)
+static long CountGdiTable(HANDLE process, DWORD processId)
 {
     typedef LONG(WINAPI * QueryProcess)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
     QueryProcess query = (QueryProcess)(void (*)(void))GetProcAddress(GetModuleHandleA("ntdll.dll"),
                                                                       "NtQueryInformationProcess");
     PROCESS_BASIC_INFORMATION basic;
-    if (!query || query(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic, NULL) != 0)
+    if (!query || query(process, ProcessBasicInformation, &basic, sizeof basic, NULL) != 0)
         return -1;
-    // PEB.GdiSharedHandleTable
-    const char *peb = (const char *)basic.PebBaseAddress;
-    const GdiTableEntry *table = *(const GdiTableEntry *const *)(peb + (sizeof(void *) == 8 ? 0xF8 : 0x94));
-    if (!table)
+    // PEB.GdiSharedHandleTable, read as another process's memory (this one's too).
+    const char *tableField = (const char *)basic.PebBaseAddress + (sizeof(void *) == 8 ? 0xF8 : 0x94);
+    const GdiTableEntry *remoteTable = NULL;
+    if (!ReadProcessMemory(process, tableField, &remoteTable, sizeof remoteTable, NULL) || !remoteTable)
+        return -1;
+    static GdiTableEntry table[GDI_TABLE_ENTRIES];
+    SIZE_T read = 0;
+    if (!ReadProcessMemory(process, remoteTable, table, sizeof table, &read))
         return -1;
     // Wine's table is the process's own and leaves the owner 0; Windows shares one per session.
-    unsigned short self = (unsigned short)GetCurrentProcessId();
     long count = 0;
-    for (int i = 0; i < GDI_TABLE_ENTRIES; ++i)
-        if (table[i].type && (table[i].processId == 0 || table[i].processId == self))
+    for (size_t i = 0; i < read / sizeof table[0]; ++i)
+        if (table[i].type && (table[i].processId == 0 || table[i].processId == (unsigned short)processId))
             ++count;
     return count;
 }
 
-static long ProbeHandles(void)
+// Asks for each handle value in turn, until a long run of values holds none.
+static long ProbeHandles(HANDLE process)
 {
     long count = 0;
-    for (ULONG_PTR value = 4; value < HANDLE_PROBE_LIMIT; value += 4) {
+    HANDLE self = GetCurrentProcess();
+    int own = GetProcessId(process) == GetCurrentProcessId();
+    for (ULONG_PTR value = 4, lastFound = 4; value < lastFound + 4 * HANDLE_PROBE_GAP; value += 4) {
+        int valid = 0;
         DWORD flags;
-        if (GetHandleInformation((HANDLE)value, &flags))
+        HANDLE copy = NULL;
+        if (own)
+            valid = GetHandleInformation((HANDLE)value, &flags);
+        else if (DuplicateHandle(process, (HANDLE)value, self, &copy, 0, FALSE, DUPLICATE_SAME_ACCESS)) {
+            CloseHandle(copy);
+            valid = 1;
+        }
+        if (valid) {
             ++count;
+            lastFound = value;
+        }
     }
     return count;
 }
 
-static BOOL CALLBACK CountOwnWindow(HWND window, LPARAM context)
+static BOOL CALLBACK CountChild(HWND, LPARAM context)
 {
+    ++*(long *)context;
+    return TRUE;
+}
+
+struct WindowCount {
+    DWORD processId;
+    long count;
+};
+
+static BOOL CALLBACK CountProcessWindow(HWND window, LPARAM context)
+{
+    WindowCount *windows = (WindowCount *)context;
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (process == GetCurrentProcessId()) {
-        ++*(long *)context;
-        EnumChildWindows(window, CountOwnWindow, context);
+    if (process == windows->processId) {
+        ++windows->count;
+        EnumChildWindows(window, CountChild, (LPARAM)&windows->count);
     }
     return TRUE;
 }
 
 // Menus by their handle's index alone: Wine takes a handle without its generation as any
-// generation of that entry.
+// generation of that entry. Only this process's menus answer.
 static long ProbeMenus(void)
 {
     long count = 0;
@@ -73,12 +101,12 @@ static long ProbeMenus(void)
 }
 
 // Wine leaves PrivateUsage where it is however much is committed, so private memory is
-// summed from the address space: committed pages that belong to this process alone.
-static long long CommittedPrivateBytes(void)
+// summed from the address space: committed pages that belong to the process alone.
+static long long CommittedPrivateBytes(HANDLE process)
 {
     long long total = 0;
     MEMORY_BASIC_INFORMATION region;
-    for (const char *at = NULL; VirtualQuery(at, &region, sizeof region) == sizeof region;) {
+    for (const char *at = NULL; VirtualQueryEx(process, at, &region, sizeof region) == sizeof region;) {
         if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE)
             total += (long long)region.RegionSize;
         const char *next = (const char *)region.BaseAddress + region.RegionSize;
@@ -89,27 +117,33 @@ static long long CommittedPrivateBytes(void)
     return total;
 }
 
-ResourceCounts CountResources(void)
+ResourceCounts CountProcessResources(HANDLE process)
 {
     ResourceCounts counts = {};
-    HANDLE self = GetCurrentProcess();
+    DWORD processId = GetProcessId(process);
+    int own = processId == GetCurrentProcessId();
     typedef BOOL(WINAPI * HandleCount)(HANDLE, PDWORD);
     HandleCount handleCount =
         (HandleCount)(void (*)(void))GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetProcessHandleCount");
     DWORD handles = 0;
-    counts.handles = handleCount && handleCount(self, &handles) && handles ? (long)handles : ProbeHandles();
-    DWORD gdi = GetGuiResources(self, GR_GDIOBJECTS);
-    counts.gdiObjects = gdi ? (long)gdi : CountGdiTable();
-    DWORD user = GetGuiResources(self, GR_USEROBJECTS);
+    counts.handles = handleCount && handleCount(process, &handles) && handles ? (long)handles : ProbeHandles(process);
+    DWORD gdi = GetGuiResources(process, GR_GDIOBJECTS);
+    counts.gdiObjects = gdi ? (long)gdi : CountGdiTable(process, processId);
+    DWORD user = GetGuiResources(process, GR_USEROBJECTS);
     if (user) {
         counts.userObjects = (long)user;
     } else {
-        long windows = 0;
-        EnumWindows(CountOwnWindow, (LPARAM)&windows);
-        counts.userObjects = windows + ProbeMenus();
+        WindowCount windows = { processId, 0 };
+        EnumWindows(CountProcessWindow, (LPARAM)&windows);
+        counts.userObjects = windows.count + (own ? ProbeMenus() : 0);
     }
-    counts.privateBytes = CommittedPrivateBytes();
+    counts.privateBytes = CommittedPrivateBytes(process);
     return counts;
+}
+
+ResourceCounts CountResources(void)
+{
+    return CountProcessResources(GetCurrentProcess());
 }
 
 std::string DescribeCounts(const ResourceCounts &counts)

@@ -20,6 +20,9 @@ struct ResourceCounts {
 // windows plus the menus that IsMenu knows. Private memory is the committed private pages of
 // the address space (Wine does not move PrivateUsage).
 ResourceCounts CountResources(void);
+// The same for another process (opened with query, read and duplicate-handle access); its
+// menus are not counted, as IsMenu answers for this process's only.
+ResourceCounts CountProcessResources(HANDLE process);
 
 // Runs the operation warmUp times (caches, first-use allocations), counts, runs it
 // repetitions times and counts again. "" when nothing grew beyond the allowance; else what
