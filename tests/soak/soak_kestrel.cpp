@@ -234,6 +234,9 @@ static int ReplugCycles(int cycles)
         delivered += moved;
         series.x.push_back(cycle);
         series.counts.push_back(CountProcessResources(kestrel));
+        if (cycle % 10 == 0)
+            printf("  cycle %3d: %d of %d keys delivered, kestrel.exe holds %s\n", cycle, delivered, cycle,
+                   DescribeCounts(series.counts.back()).c_str());
     }
     StickState end = StickSnapshot();
     printf("Replug cycles of kestrel.exe: %d cycles in %.0f s, %d keys pressed after a replug, %d delivered to "

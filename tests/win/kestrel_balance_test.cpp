@@ -126,6 +126,15 @@ protected:
     }
 };
 
+static bool IsWow64()
+{
+    typedef BOOL(WINAPI * IsWow64Process)(HANDLE, PBOOL);
+    IsWow64Process isWow64 =
+        (IsWow64Process)(void (*)(void))GetProcAddress(GetModuleHandleA("kernel32.dll"), "IsWow64Process");
+    BOOL wow64 = FALSE;
+    return isWow64 && isWow64(GetCurrentProcess(), &wow64) && wow64;
+}
+
 // The counts move with what a leak would leave behind, Wine's gaps filled as the header says.
 TEST_F(Balance, CountsSeeEachKindOfObject)
 {
@@ -142,7 +151,10 @@ TEST_F(Balance, CountsSeeEachKindOfObject)
     memset(block, 1, 4 << 20);
     ResourceCounts during = CountResources();
     EXPECT_EQ(before.handles + 5, during.handles);
-    EXPECT_EQ(before.gdiObjects + 5, during.gdiObjects);
+    // A 32-bit process in a 64-bit Wine prefix finds no GDI table in its own PEB: no count there.
+    if (before.gdiObjects >= 0 || !IsWow64()) {
+        EXPECT_EQ(before.gdiObjects + 5, during.gdiObjects);
+    }
     EXPECT_EQ(before.userObjects + 2, during.userObjects);
     EXPECT_GE(during.privateBytes - before.privateBytes, 4 << 20);
     EXPECT_NE("", ResourceGrowth(0, 30, [] { CreateEventA(NULL, FALSE, FALSE, NULL); }));

@@ -18,7 +18,8 @@ struct ResourceCounts {
 // at all, so where they give nothing the handles are counted by asking for each handle
 // value, GDI objects from the process's GDI handle table, and USER objects as this process's
 // windows plus the menus that IsMenu knows. Private memory is the committed private pages of
-// the address space (Wine does not move PrivateUsage).
+// the address space (Wine does not move PrivateUsage). A 32-bit process in a 64-bit Wine
+// prefix has no GDI table in its PEB: its GDI count is -1 and never grows.
 ResourceCounts CountResources(void);
 // The same for another process (opened with query, read and duplicate-handle access); its
 // menus are not counted, as IsMenu answers for this process's only.
