@@ -39,9 +39,11 @@ static int XpMediaCenterInstalled(void)
         return 0;
     DWORD installed = 0;
     DWORD size = sizeof installed;
-    LONG result = RegQueryValueExA(key, "Installed", NULL, NULL, (BYTE *)&installed, &size);
+    DWORD type = REG_NONE;
+    LONG result = RegQueryValueExA(key, "Installed", NULL, &type, (BYTE *)&installed, &size);
     RegCloseKey(key);
-    if (result != ERROR_SUCCESS || installed != 1)
+    // Only a whole REG_DWORD is the mark: a single byte 1 or a text "1" is not.
+    if (result != ERROR_SUCCESS || type != REG_DWORD || size != sizeof installed || installed != 1)
         return 0;
 
     char path[300];

@@ -17,9 +17,11 @@ int ReadInstallPath(TvAppProfile &profile, const char *subKey, const char *value
     // a 127-character value with its terminator is 128 bytes and must fit.
     char folder[sizeof profile.installDir + 1];
     DWORD size = sizeof profile.installDir;
-    LONG result = RegQueryValueExA(key, valueName, NULL, NULL, (BYTE *)folder, &size);
+    DWORD type = REG_NONE;
+    LONG result = RegQueryValueExA(key, valueName, NULL, &type, (BYTE *)folder, &size);
     RegCloseKey(key);
-    if (result != ERROR_SUCCESS)
+    // A number or raw bytes under the name is no folder: the same as no value.
+    if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ))
         return 0;
     // The stored string need not carry its terminator: a full buffer without one is too long.
     if (size == sizeof profile.installDir && folder[size - 1] != '\0')

@@ -8,12 +8,15 @@
 #include "profiles/profile.h"
 #include "common/bounded_text.h"
 
-// Reads a string value into buffer, always terminated; 1 on success.
+// Reads a string value into buffer, always terminated; 1 on success. Values of another
+// type count as missing: their bytes are neither a name nor a folder.
 static int ReadText(HKEY key, const char *name, char *buffer, DWORD size)
 {
     ZeroMemory(buffer, size);
     DWORD length = size - 1;
-    return RegQueryValueExA(key, name, NULL, NULL, (BYTE *)buffer, &length) == ERROR_SUCCESS;
+    DWORD type = REG_NONE;
+    return RegQueryValueExA(key, name, NULL, &type, (BYTE *)buffer, &length) == ERROR_SUCCESS
+           && (type == REG_SZ || type == REG_EXPAND_SZ);
 }
 
 // The install location of the last uninstall entry named "DeverOroruCenter"; 1 when one was found.

@@ -16,7 +16,7 @@ unsigned char __stdcall af15_init(void)
     LockStick(state);
     state->initCalls++;
     state->lastInitTick = GetTickCount();
-    int ok = plugged && !state->initFails;
+    int ok = plugged && !state->initFails && !(state->initFailsAlternately && state->initCalls % 2 == 1);
     if (ok) {
         state->initSuccesses++;
         state->open = 1;
@@ -31,6 +31,16 @@ unsigned char __stdcall af15_GetIR(unsigned char *report)
     if (!state || !report)
         return 0;
     unsigned char status = 0;
+    LockStick(state);
+    DWORD stall = 0;
+    if (state->stallReads > 0) {
+        state->stallReads--;
+        stall = state->stallMs;
+    }
+    UnlockStick(state);
+    // A hung device answers late; the lock is free meanwhile, so the remote can queue keys.
+    if (stall)
+        Sleep(stall);
     LockStick(state);
     state->getIrCalls++;
     DWORD now = GetTickCount();

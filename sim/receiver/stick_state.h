@@ -37,6 +37,11 @@ struct StickState {
     DWORD head;
     DWORD count;
     StickEvent queue[STICK_QUEUE_SIZE];
+    // Misbehaviour: every other open fails (the first of each pair); the next reads, as many
+    // as stallReads says, each take stallMs before they answer.
+    DWORD initFailsAlternately;
+    DWORD stallReads;
+    DWORD stallMs;
 };
 
 // Maps the shared state, creating it zeroed on first use; NULL on failure. Kept mapped.

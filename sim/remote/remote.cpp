@@ -1,7 +1,7 @@
 // Virtual remote: queues key events for the virtual receiver and plugs the virtual stick.
 //
 //   remote press CODE | hold CODE N [INTERVAL_MS] | pause MS | raw STATUS B0..B7
-//          plug | unplug | fault initfail|none | flush | drain TIMEOUT_MS | status
+//          plug | unplug | fault initfail|alternate|none | stall MS READS | flush | drain TIMEOUT_MS | status
 //
 // Commands run left to right; events are timed one after another from now.
 #include <windows.h>
@@ -84,7 +84,7 @@ static int Drain(DWORD timeoutMs)
 static int Usage(void)
 {
     fprintf(stderr, "usage: remote press CODE | hold CODE N [INTERVAL_MS] | pause MS | "
-                    "raw STATUS B0..B7 | plug | unplug | fault initfail|none | flush | "
+                    "raw STATUS B0..B7 | plug | unplug | fault initfail|alternate|none | stall MS READS | flush | "
                     "drain TIMEOUT_MS | status ...\n");
     return 2;
 }
@@ -160,10 +160,18 @@ int main(int argc, char **argv)
             }
         } else if (strcmp(command, "fault") == 0 && i + 1 < argc) {
             const char *fault = argv[++i];
-            if (strcmp(fault, "initfail") != 0 && strcmp(fault, "none") != 0)
+            if (strcmp(fault, "initfail") != 0 && strcmp(fault, "alternate") != 0 && strcmp(fault, "none") != 0)
                 return Usage();
             LockStick(state);
             state->initFails = strcmp(fault, "initfail") == 0;
+            state->initFailsAlternately = strcmp(fault, "alternate") == 0;
+            UnlockStick(state);
+        } else if (strcmp(command, "stall") == 0 && i + 2 < argc && ParseNumber(argv[i + 1], 0, 600000, &a)
+                   && ParseNumber(argv[i + 2], 0, 1000000, &b)) {
+            i += 2;
+            LockStick(state);
+            state->stallMs = (DWORD)a;
+            state->stallReads = (DWORD)b;
             UnlockStick(state);
         } else if (strcmp(command, "flush") == 0) {
             LockStick(state);

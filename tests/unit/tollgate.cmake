@@ -22,3 +22,22 @@ house_target(tollgate_unit_tests)
 target_include_directories(tollgate_unit_tests PRIVATE ${CMAKE_SOURCE_DIR} ${TOLLGATE_DIR})
 target_link_libraries(tollgate_unit_tests PRIVATE gtest_main)
 house_test(unit.tollgate tollgate_unit_tests)
+
+# The same parts under AddressSanitizer and UndefinedBehaviorSanitizer, with a seeded fuzz
+# loop: a few seconds here, longer in the soak command.
+set(SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+add_executable(tollgate_fuzz ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_fuzz.cpp
+  ${CMAKE_SOURCE_DIR}/common/bounded_text.cpp
+  ${TOLLGATE_DIR}/ini_number.cpp
+  ${TOLLGATE_DIR}/launcher_paths.cpp
+  ${TOLLGATE_DIR}/os_class_rules.cpp
+  ${TOLLGATE_DIR}/msu_file.cpp
+  ${TOLLGATE_DIR}/text_case.cpp
+  ${TOLLGATE_DIR}/mediacheck/nearest_key.cpp)
+house_target(tollgate_fuzz)
+target_include_directories(tollgate_fuzz PRIVATE ${CMAKE_SOURCE_DIR} ${TOLLGATE_DIR})
+target_compile_options(tollgate_fuzz PRIVATE ${SANITIZE})
+target_link_options(tollgate_fuzz PRIVATE ${SANITIZE})
+house_test(unit.tollgate.fuzz tollgate_fuzz 4 20261209)
+target_compile_options(tollgate_unit_tests PRIVATE ${SANITIZE})
+target_link_options(tollgate_unit_tests PRIVATE ${SANITIZE})

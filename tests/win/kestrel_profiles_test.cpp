@@ -103,6 +103,32 @@ TEST_F(Profiles, InstallPathFitsInOneHundredTwentySevenCharacters)
     EXPECT_EQ(0, tvApps[APP_TOTALMEDIA].installed);
 }
 
+// Only a string names a folder; any other type or an oversized value reads as no value.
+TEST_F(Profiles, InstallPathOfAnotherTypeOrSizeIsNoInstallation)
+{
+    const struct {
+        DWORD type;
+        std::string bytes;
+        int installed;
+    } cases[] = {
+        { REG_SZ, std::string("C:\\tm\0", 6), 1 },
+        { REG_EXPAND_SZ, std::string("C:\\tm\0", 6), 1 },
+        { REG_BINARY, std::string("C:\\tm\0", 6), 0 },
+        { REG_MULTI_SZ, std::string("C:\\tm\0\0", 7), 0 },
+        { REG_DWORD, std::string("\x43\x3A\x5C\0", 4), 0 },
+        { REG_QWORD, std::string(8, '\0'), 0 },
+        { REG_NONE, "", 0 },
+        { REG_SZ, std::string(4000, 'p'), 0 },
+    };
+    for (const auto &c : cases) {
+        ASSERT_TRUE(WriteRegValue(totalMediaKey, "AppPath", c.type, c.bytes));
+        BuildProfile(APP_TOTALMEDIA);
+        EXPECT_EQ(c.installed, tvApps[APP_TOTALMEDIA].installed) << "type " << c.type << ", " << c.bytes.size();
+        EXPECT_STREQ(c.installed ? "C:\\tm" : "", tvApps[APP_TOTALMEDIA].installDir) << "type " << c.type;
+        EXPECT_STREQ(c.installed ? "TotalMedia.exe" : "", tvApps[APP_TOTALMEDIA].exeName) << "type " << c.type;
+    }
+}
+
 // Where each application leaves its folder, and the program then started from it.
 TEST_F(Profiles, EachApplicationIsFoundUnderItsOwnKeyAndValue)
 {
@@ -388,6 +414,32 @@ TEST_F(MediaCenter, XpNeedsTheMarkOneAndTheShellFile)
     EXPECT_EQ(window, FindDetectionWindow(APP_MEDIACENTER));
 }
 
+// The XP mark is a REG_DWORD of four bytes holding 1; other shapes of a 1 are no mark.
+TEST_F(MediaCenter, XpMarkOfAnotherTypeOrSizeIsNoMark)
+{
+    fakeMajor = 5;
+    fakeMinor = 1;
+    ASSERT_NE("", InstallTvApp(shell.substr(0, shell.size() - 12), "ehshell.exe"));
+    const struct {
+        DWORD type;
+        std::string bytes;
+        int detected;
+    } cases[] = {
+        { REG_BINARY, std::string("\x01\0\0\0", 4), 0 },
+        { REG_BINARY, std::string("\x01", 1), 0 },
+        { REG_DWORD, std::string("\x01", 1), 0 },
+        { REG_SZ, std::string("\x01\0", 2), 0 },
+        { REG_QWORD, std::string("\x01\0\0\0\0\0\0\0", 8), 0 },
+        { REG_BINARY, std::string(5000, '\x01'), 0 },
+        { REG_DWORD, std::string("\x01\0\0\0", 4), 1 },
+    };
+    for (const auto &c : cases) {
+        ASSERT_TRUE(WriteRegValue("System\\WPA\\MediaCenter", "Installed", c.type, c.bytes));
+        EXPECT_EQ(c.detected, DetectMediaCenter()) << "type " << c.type << ", " << c.bytes.size() << " bytes";
+        EXPECT_EQ(c.detected, tvApps[APP_MEDIACENTER].installed) << "type " << c.type;
+    }
+}
+
 TEST_F(MediaCenter, LaterWindowsNeedsIdentAndTheTitle)
 {
     fakeMajor = 6;
@@ -476,4 +528,30 @@ TEST_F(SkinProbe, TheLastMatchingEntryDecides)
     Entry("ZZZ probe", "Another Center", true);
     ProbeZoruvUviro();
     EXPECT_EQ(0, zoruvSkinFlag) << "no entry at all: an earlier probe's flag does not stay";
+}
+
+// A display name or folder stored as raw bytes or a number is no uninstall entry's text.
+TEST_F(SkinProbe, ValuesOfAnotherTypeAreNoNameAndNoFolder)
+{
+    std::string key = Entry("ZZZ probe", "DeverOroruCenter", true);
+    RegValue location = ReadRegValue(key.c_str(), "InstallLocation");
+    ProbeZoruvUviro();
+    ASSERT_EQ(1, zoruvSkinFlag);
+    ASSERT_TRUE(WriteRegValue(key.c_str(), "DisplayName", REG_BINARY, "DeverOroruCenter"));
+    ProbeZoruvUviro();
+    EXPECT_EQ(0, zoruvSkinFlag) << "a binary display name";
+    ASSERT_TRUE(WriteString(key.c_str(), "DisplayName", "DeverOroruCenter"));
+    ASSERT_TRUE(WriteRegValue(key.c_str(), "InstallLocation", REG_BINARY, location.bytes));
+    ProbeZoruvUviro();
+    EXPECT_EQ(0, zoruvSkinFlag) << "a binary folder";
+    for (DWORD type : { (DWORD)REG_DWORD, (DWORD)REG_QWORD, (DWORD)REG_NONE }) {
+        ASSERT_TRUE(WriteRegValue(key.c_str(), "DisplayName", type, std::string(type == REG_QWORD ? 8 : 4, 'D')));
+        ProbeZoruvUviro();
+        EXPECT_EQ(0, zoruvSkinFlag) << "type " << type;
+    }
+    // Too long for the probe's buffer, in either value.
+    ASSERT_TRUE(WriteString(key.c_str(), "DisplayName", std::string(4000, 'N')));
+    ASSERT_TRUE(WriteString(key.c_str(), "InstallLocation", std::string(4000, 'L')));
+    ProbeZoruvUviro();
+    EXPECT_EQ(0, zoruvSkinFlag);
 }

@@ -105,6 +105,7 @@ TEST_F(Settings, ValuesOfAnotherTypeAreReadAsTheirFirstFourBytes)
         { REG_SZ, std::string("5\0", 2), '5' },
         { REG_SZ, std::string("1234567\0", 8), 0x34333231 },
         { REG_QWORD, Bytes({ 8, 0, 0, 0, 1, 0, 0, 0 }), 8 },
+        { REG_BINARY, std::string(4000, '\x02'), 0x02020202 },
     };
     for (const auto &c : cases) {
         ASSERT_TRUE(WriteRegValue(key, "DefaultTVAPP", c.type, c.bytes));

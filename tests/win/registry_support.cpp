@@ -9,11 +9,13 @@ RegValue ReadRegValue(const char *subKey, const char *name)
     HKEY key;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
         return value;
-    char data[1024];
-    DWORD size = sizeof data;
-    if (RegQueryValueExA(key, name, NULL, &value.type, (BYTE *)data, &size) == ERROR_SUCCESS) {
-        value.exists = true;
-        value.bytes.assign(data, size);
+    DWORD size = 0;
+    if (RegQueryValueExA(key, name, NULL, &value.type, NULL, &size) == ERROR_SUCCESS) {
+        std::string data(size, '\0');
+        if (RegQueryValueExA(key, name, NULL, &value.type, size ? (BYTE *)&data[0] : NULL, &size) == ERROR_SUCCESS) {
+            value.exists = true;
+            value.bytes = data.substr(0, size);
+        }
     }
     RegCloseKey(key);
     return value;
