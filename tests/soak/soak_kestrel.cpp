@@ -207,6 +207,7 @@ static int ReplugCycles(int cycles)
     Series series;
     series.x.push_back(0);
     series.counts.push_back(CountProcessResources(kestrel));
+    StickState first = StickSnapshot();
     int delivered = 0, stalled = 0;
     double start = NowSeconds();
     for (int cycle = 1; cycle <= cycles; ++cycle) {
@@ -243,12 +244,19 @@ static int ReplugCycles(int cycles)
            "the pointer, %d lost, %d cycles where kestrel did not retry or poll in time; the receiver was read "
            "%lu times\n", cycles, NowSeconds() - start, cycles, delivered, cycles - delivered, stalled,
            (unsigned long)end.getIrCalls);
-    // Wine's share per cycle: one enumeration and one device per polling tick, one enumeration
-    // per retry; estimated from the reads the receiver saw.
-    double checks = cycles ? (double)end.getIrCalls / cycles : 0;
-    double perCheck = WineHandlesPerCheck();
-    int flat = PrintSeries("cycle", series, perCheck * checks, cycles);
     EndKestrel(kestrel);
+    // Wine's share per cycle. Every read follows a presence check that finds the stick, and so
+    // does every open of a retry; every close follows a check that found none.
+    double perCheckWith = WineHandlesPerCheck();
+    UnplugStick();
+    double perCheckWithout = WineHandlesPerCheck();
+    PlugStick();
+    double with = (double)(end.getIrCalls - first.getIrCalls) + (end.initCalls - first.initCalls);
+    double without = (double)(end.exitCalls - first.exitCalls);
+    printf("  presence checks: %.0f with the stick (%.3f handles each to Wine), %.0f without (%.3f each)\n",
+           with, perCheckWith, without, perCheckWithout);
+    double winePerCycle = cycles ? (with * perCheckWith + without * perCheckWithout) / cycles : 0;
+    int flat = PrintSeries("cycle", series, winePerCycle, cycles);
     return flat && delivered == cycles && stalled == 0;
 }
 
