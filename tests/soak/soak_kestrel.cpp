@@ -30,24 +30,7 @@
 
 static void BarePresenceCheck()
 {
-    CoInitialize(NULL);
-    ICreateDevEnum *devices = NULL;
-    if (SUCCEEDED(CoCreateInstance(CLSID_SystemDeviceEnum, NULL, CLSCTX_INPROC_SERVER, IID_ICreateDevEnum,
-                                   (void **)&devices))) {
-        IEnumMoniker *monikers = NULL;
-        if (devices->CreateClassEnumerator(captureFilterCategory, &monikers, 0) == S_OK && monikers) {
-            IMoniker *moniker = NULL;
-            if (monikers->Next(1, &moniker, NULL) == S_OK) {
-                IBaseFilter *filter = NULL;
-                if (SUCCEEDED(moniker->BindToObject(NULL, NULL, IID_IBaseFilter, (void **)&filter)))
-                    filter->Release();
-                moniker->Release();
-            }
-            monikers->Release();
-        }
-        devices->Release();
-    }
-    CoUninitialize();
+    BareDeviceEnumeration(captureFilterCategory);
 }
 
 struct Series {
@@ -256,14 +239,17 @@ static int ReplugCycles(int cycles)
            "%lu times\n", cycles, NowSeconds() - start, cycles, delivered, cycles - delivered, stalled,
            (unsigned long)end.getIrCalls);
     EndKestrel(kestrel);
-    // Wine's share per cycle: a presence check precedes every read. The few checks around a
-    // replug (the one that finds the stick gone, the retry's) are left out of the estimate; half
-    // a handle a cycle covers them, so a leak of one handle a cycle of kestrel's own shows.
+    // Wine's share per cycle: a presence check that finds the stick precedes every read and
+    // every open of a retry; the check that finds it gone (one before each close) keeps the
+    // enumeration's handle but visits no device, taken as half. That last share is not measured
+    // in kestrel.exe, so half a handle a cycle is allowed beyond the estimate.
     double reads = (double)(end.getIrCalls - first.getIrCalls);
-    printf("  presence checks: %.0f before reads, %lu retries, %lu closes; Wine keeps %.3f handles a "
-           "check in kestrel.exe while it polls\n", reads, (unsigned long)(end.initCalls - first.initCalls),
-           (unsigned long)(end.exitCalls - first.exitCalls), perCheck);
-    int flat = PrintSeries("cycle", series, cycles ? reads * perCheck / cycles : 0, cycles, 0.5);
+    double opens = (double)(end.initCalls - first.initCalls);
+    double closes = (double)(end.exitCalls - first.exitCalls);
+    printf("  presence checks: %.0f before reads, %.0f before opens, %.0f before closes; Wine keeps %.3f "
+           "handles a check in kestrel.exe while it polls\n", reads, opens, closes, perCheck);
+    double wine = cycles ? ((reads + opens) * perCheck + closes * perCheck / 2) / cycles : 0;
+    int flat = PrintSeries("cycle", series, wine, cycles, 0.5);
     return flat && delivered == cycles && stalled == 0;
 }
 

@@ -31,37 +31,11 @@
 
 static VOID WINAPI NoPause(DWORD) {}
 
-// The system calls of a presence check without kestrel: Wine's device enumerator itself keeps
-// a handle per enumeration and per device visited, so kestrel's share is what a check costs
-// beyond this.
+// The system calls of a presence check without kestrel: what a check costs beyond them is
+// kestrel's share.
 static void BarePresenceCheck()
 {
-    CoInitialize(NULL);
-    ICreateDevEnum *devices = NULL;
-    if (SUCCEEDED(CoCreateInstance(CLSID_SystemDeviceEnum, NULL, CLSCTX_INPROC_SERVER, IID_ICreateDevEnum,
-                                   (void **)&devices))) {
-        IEnumMoniker *monikers = NULL;
-        if (devices->CreateClassEnumerator(captureFilterCategory, &monikers, 0) == S_OK && monikers) {
-            IMoniker *moniker = NULL;
-            if (monikers->Next(1, &moniker, NULL) == S_OK) {
-                IPropertyBag *bag = NULL;
-                if (SUCCEEDED(moniker->BindToStorage(NULL, NULL, IID_IPropertyBag, (void **)&bag))) {
-                    VARIANT name;
-                    VariantInit(&name);
-                    bag->Read(L"FriendlyName", &name, NULL);
-                    VariantClear(&name);
-                    bag->Release();
-                }
-                IBaseFilter *filter = NULL;
-                if (SUCCEEDED(moniker->BindToObject(NULL, NULL, IID_IBaseFilter, (void **)&filter)))
-                    filter->Release();
-                moniker->Release();
-            }
-            monikers->Release();
-        }
-        devices->Release();
-    }
-    CoUninitialize();
+    BareDeviceEnumeration(captureFilterCategory);
 }
 
 // Whether the virtual tuner's server still holds an object that someone did not release.

@@ -1,6 +1,7 @@
 // Counting a process's handles, GDI and USER objects and private memory, also under Wine.
 #include "resource_balance.h"
 
+#include <dshow.h>
 #include <winternl.h>
 #include <stdio.h>
 
@@ -193,4 +194,34 @@ std::string ResourceGrowth(int warmUp, int repetitions, const std::function<void
     if (!text.empty())
         text += " after " + std::to_string(repetitions) + " repetitions";
     return text;
+}
+
+void BareDeviceEnumeration(REFGUID category)
+{
+    CoInitialize(NULL);
+    ICreateDevEnum *devices = NULL;
+    if (SUCCEEDED(CoCreateInstance(CLSID_SystemDeviceEnum, NULL, CLSCTX_INPROC_SERVER, IID_ICreateDevEnum,
+                                   (void **)&devices))) {
+        IEnumMoniker *monikers = NULL;
+        if (devices->CreateClassEnumerator(category, &monikers, 0) == S_OK && monikers) {
+            IMoniker *moniker = NULL;
+            if (monikers->Next(1, &moniker, NULL) == S_OK) {
+                IPropertyBag *bag = NULL;
+                if (SUCCEEDED(moniker->BindToStorage(NULL, NULL, IID_IPropertyBag, (void **)&bag))) {
+                    VARIANT name;
+                    VariantInit(&name);
+                    bag->Read(L"FriendlyName", &name, NULL);
+                    VariantClear(&name);
+                    bag->Release();
+                }
+                IBaseFilter *filter = NULL;
+                if (SUCCEEDED(moniker->BindToObject(NULL, NULL, IID_IBaseFilter, (void **)&filter)))
+                    filter->Release();
+                moniker->Release();
+            }
+            monikers->Release();
+        }
+        devices->Release();
+    }
+    CoUninitialize();
 }

@@ -34,6 +34,11 @@ ResourceCounts CountProcessResources(HANDLE process);
 std::string ResourceGrowth(int warmUp, int repetitions, const std::function<void()> &operation,
                            const std::function<void()> &baseline = nullptr);
 
+// The system calls of a device lookup without the program: one enumeration of the category,
+// the first device's name read and the device bound. Wine's device enumerator itself keeps a
+// handle per enumeration and per device visited; a program's share is what it costs beyond.
+void BareDeviceEnumeration(REFGUID category);
+
 // "handles 41, GDI 24, USER 3, private 12.5 MiB"
 std::string DescribeCounts(const ResourceCounts &counts);
 

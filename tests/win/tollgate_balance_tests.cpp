@@ -25,37 +25,10 @@ TEST(Balance, SettingIniReadAndMediumCheck)
     EXPECT_EQ("", ResourceGrowth(5, 100, [&] { CheckMedium(medium.Folder().c_str(), reason, sizeof reason); }));
 }
 
-// The device check's system calls without the launcher: one enumeration of the video-input
-// devices, the first one's name read and the device bound. Wine's enumerator itself keeps a
-// handle per enumeration and per device visited.
+// The device check's system calls without the launcher.
 static void BareDeviceLookup()
 {
-    CoInitialize(NULL);
-    ICreateDevEnum *devices = NULL;
-    if (SUCCEEDED(CoCreateInstance(CLSID_SystemDeviceEnum, NULL, CLSCTX_INPROC_SERVER, IID_ICreateDevEnum,
-                                   (void **)&devices))) {
-        IEnumMoniker *monikers = NULL;
-        if (devices->CreateClassEnumerator(CLSID_VideoInputDeviceCategory, &monikers, 0) == S_OK && monikers) {
-            IMoniker *moniker = NULL;
-            if (monikers->Next(1, &moniker, NULL) == S_OK) {
-                IPropertyBag *bag = NULL;
-                if (SUCCEEDED(moniker->BindToStorage(NULL, NULL, IID_IPropertyBag, (void **)&bag))) {
-                    VARIANT name;
-                    VariantInit(&name);
-                    bag->Read(L"FriendlyName", &name, NULL);
-                    VariantClear(&name);
-                    bag->Release();
-                }
-                IBaseFilter *filter = NULL;
-                if (SUCCEEDED(moniker->BindToObject(NULL, NULL, IID_IBaseFilter, (void **)&filter)))
-                    filter->Release();
-                moniker->Release();
-            }
-            monikers->Release();
-        }
-        devices->Release();
-    }
-    CoUninitialize();
+    BareDeviceEnumeration(CLSID_VideoInputDeviceCategory);
 }
 
 TEST(Balance, DeviceCheckFindingAndRewritingTheByte)
