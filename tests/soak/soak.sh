@@ -2,7 +2,7 @@
 # The soak: kestrel through 100 replug cycles and an hour of polling compressed, tollgate's
 # reading and planning through 10,000 generated Setting.ini files, and the host fuzz loop for
 # longer than the tests give it. Figures as the benchmark prints them.   soak.sh BUILD_FOLDER
-set -u
+set -u -o pipefail
 build=$1
 here=$(cd "$(dirname "$0")/../.." && pwd)
 . "$here/tests/wine-env.sh"
