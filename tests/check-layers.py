@@ -2,8 +2,9 @@
 """Holds the programs' include graph to the house rules:
 - includes are spelt from the program's root, never with "../";
 - each .cpp with a header of its own includes it first;
-- kestrel's folders point one way: core may use ui, profiles and base; ui may use profiles
-  and base; profiles may use base; base uses none of them;
+- kestrel's folders point one way: core may use ui, settings, profiles and base; ui may use
+  settings, profiles and base; settings may use profiles and base; profiles may use base;
+  base uses none of them;
 - no circle of files in either program (a file stands for its .h and .cpp together).
 Prints every breach and exits 1 when there is one.
     check-layers.py SOURCE_ROOT
@@ -15,7 +16,7 @@ import sys
 root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), '..')
 root = os.path.abspath(root)
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
-KESTREL_RANK = {'base': 0, 'profiles': 1, 'ui': 2, 'core': 3}
+KESTREL_RANK = {'base': 0, 'profiles': 1, 'settings': 2, 'ui': 3, 'core': 4}
 PROGRAMS = {'kestrel': 'kestrel', 'tollgate': 'tollgate'}
 
 problems = []

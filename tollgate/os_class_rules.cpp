@@ -3,7 +3,7 @@
 
 #include <string.h>
 
-#include "text_case.h"
+#include "common/text_case.h"
 
 enum { PLATFORM_NT = 2 };
 

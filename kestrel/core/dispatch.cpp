@@ -22,10 +22,10 @@
 #include "profiles/detection_order.h"
 #include "profiles/profile.h"
 #include "profiles/profile_ops.h"
+#include "settings/settings.h"
+#include "settings/switching.h"
 #include "ui/code_viewer.h"
-#include "ui/settings.h"
 #include "ui/shutdown.h"
-#include "ui/switching.h"
 
 AppTimer pollTimer(POLL_TIMER_ID, PollRemote);
 

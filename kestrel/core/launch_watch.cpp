@@ -2,10 +2,10 @@
 #include "core/launch_watch.h"
 
 #include "base/seams.h"
+#include "profiles/app_marks.h"
 #include "profiles/app_windows.h"
 #include "profiles/detection_order.h"
 #include "profiles/profile.h"
-#include "ui/app_marks.h"
 
 AppTimer watchTimer(WATCH_TIMER_ID, WatchLaunchedApp);
 

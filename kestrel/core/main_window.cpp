@@ -12,11 +12,11 @@
 #include "profiles/media_center.h"
 #include "profiles/zoruvuviro_probe.h"
 #include "res/resource.h"
+#include "settings/settings.h"
+#include "settings/switching.h"
 #include "ui/about.h"
 #include "ui/code_viewer.h"
 #include "ui/setting_dialog.h"
-#include "ui/settings.h"
-#include "ui/switching.h"
 
 HINSTANCE appInstance = NULL;
 HWND mainWindow = NULL;

@@ -2,11 +2,11 @@
 #include "core/tray.h"
 
 #include "common/bounded_text.h"
+#include "profiles/app_marks.h"
 #include "profiles/catalogue.h"
 #include "res/resource.h"
-#include "ui/app_marks.h"
-#include "ui/settings.h"
-#include "ui/switching.h"
+#include "settings/settings.h"
+#include "settings/switching.h"
 
 NOTIFYICONDATAA trayIconData;
 HMENU trayMenu = NULL;

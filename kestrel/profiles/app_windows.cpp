@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include "profiles/catalogue.h"
+#include "profiles/detection_order.h"
 #include "profiles/profile.h"
 
 HWND FindDetectionWindow(int index)
@@ -42,4 +43,16 @@ HWND FindWindowByClassPrefix(int index)
             return window;
     }
     return NULL;
+}
+
+int NoTvAppWindowPresent(void)
+{
+    int found = 0;
+    // All nine lookups, always.
+    WalkTvApps([&found](int index) {
+        if (FindDetectionWindow(index))
+            found = 1;
+        return false;
+    });
+    return !found;
 }

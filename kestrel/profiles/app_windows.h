@@ -12,5 +12,7 @@ HWND FindAppWindow(int index);
 // The first top-level window whose class begins like the profile's launch class, over as
 // many characters as its window name has (strncmp rules); NULL when none.
 HWND FindWindowByClassPrefix(int index);
+// 1 when none of the nine TV applications has a window by its detection lookup.
+int NoTvAppWindowPresent(void);
 
 #endif

@@ -5,12 +5,12 @@
 #include <string.h>
 
 #include "base/program_message.h"
+#include "profiles/app_marks.h"
 #include "profiles/catalogue.h"
 #include "profiles/detection_order.h"
 #include "res/resource.h"
-#include "ui/app_marks.h"
+#include "settings/settings.h"
 #include "ui/place_dialog.h"
-#include "ui/settings.h"
 
 int settingListPosition = -1;
 char chosenAppText[64];

@@ -3,26 +3,12 @@
 // way out, so that no later tick sends a key to a dialog that is going.
 #include "ui/shutdown.h"
 
-#include "profiles/app_windows.h"
-#include "profiles/detection_order.h"
+#include "base/power_off.h"
 #include "res/resource.h"
 #include "ui/place_dialog.h"
-#include "ui/power_off.h"
 
 int shutdownDialogOpen = 0;
 HWND shutdownDialogWindow = NULL;
-
-int NoTvAppWindowPresent(void)
-{
-    int found = 0;
-    // All nine lookups, always.
-    WalkTvApps([&found](int index) {
-        if (FindDetectionWindow(index))
-            found = 1;
-        return false;
-    });
-    return !found;
-}
 
 INT_PTR ShowShutdownDialog(HWND owner)
 {

@@ -9,8 +9,6 @@ extern int shutdownDialogOpen;
 // The open confirmation; left as it was when it closes.
 extern HWND shutdownDialogWindow;
 
-// 1 when none of the nine TV applications has a window.
-int NoTvAppWindowPresent(void);
 // Runs the confirmation modally with the given owner; returns how it ended (IDOK, IDCANCEL,
 // VK_RETURN, VK_ESCAPE), 0 or -1 when it could not open.
 INT_PTR ShowShutdownDialog(HWND owner);

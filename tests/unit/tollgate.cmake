@@ -16,7 +16,7 @@ add_executable(tollgate_unit_tests ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_rules_te
   ${TOLLGATE_DIR}/audio_class_rule.cpp
   ${TOLLGATE_DIR}/dialog_rules.cpp
   ${TOLLGATE_DIR}/wait_outcome.cpp
-  ${TOLLGATE_DIR}/text_case.cpp
+  ${CMAKE_SOURCE_DIR}/common/text_case.cpp
   ${TOLLGATE_DIR}/mediacheck/nearest_key.cpp)
 house_target(tollgate_unit_tests)
 target_include_directories(tollgate_unit_tests PRIVATE ${CMAKE_SOURCE_DIR} ${TOLLGATE_DIR})
@@ -32,7 +32,7 @@ add_executable(tollgate_fuzz ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_fuzz.cpp
   ${TOLLGATE_DIR}/launcher_paths.cpp
   ${TOLLGATE_DIR}/os_class_rules.cpp
   ${TOLLGATE_DIR}/msu_file.cpp
-  ${TOLLGATE_DIR}/text_case.cpp
+  ${CMAKE_SOURCE_DIR}/common/text_case.cpp
   ${TOLLGATE_DIR}/mediacheck/nearest_key.cpp)
 house_target(tollgate_fuzz)
 target_include_directories(tollgate_fuzz PRIVATE ${CMAKE_SOURCE_DIR} ${TOLLGATE_DIR})

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "common/text_case.h"
 #include "ini_number.h"
 #include "launcher_paths.h"
 #include "mediacheck/nearest_key.h"
 #include "msu_file.h"
 #include "os_class_rules.h"
-#include "text_case.h"
 
 static unsigned long long state;
 static unsigned Next()

@@ -7,13 +7,13 @@
 
 #include "audio_class_rule.h"
 #include "common/bounded_text.h"
+#include "common/text_case.h"
 #include "i2c_header.h"
 #include "ini_number.h"
 #include "launcher_paths.h"
 #include "mediacheck/nearest_key.h"
 #include "msu_file.h"
 #include "os_class_rules.h"
-#include "text_case.h"
 
 TEST(IniNumber, ConvertsAsAtoiDoes)
 {

@@ -21,11 +21,11 @@
 #include "profiles/profile_ops.h"
 #include "registry_support.h"
 #include "resource_balance.h"
+#include "settings/settings.h"
 #include "stick_plug.h"
 #include "tuner_control.h"
 #include "ui/about.h"
 #include "ui/setting_dialog.h"
-#include "ui/settings.h"
 #include "ui/shutdown.h"
 #include "win_support.h"
 

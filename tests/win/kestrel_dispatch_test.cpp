@@ -4,22 +4,22 @@
 #include <initializer_list>
 #include <vector>
 
-#include "core/af15bdaex.h"
 #include "base/app_timer.h"
+#include "base/seams.h"
+#include "core/af15bdaex.h"
 #include "core/dispatch.h"
 #include "core/key_filter.h"
 #include "core/mouse.h"
 #include "core/pointer_steps.h"
 #include "core/receiver.h"
-#include "base/seams.h"
+#include "kestrel_window.h"
 #include "profiles/media_center.h"
 #include "profiles/profile.h"
+#include "settings/settings.h"
 #include "stick_plug.h"
 #include "stick_state.h"
 #include "tuner_control.h"
-#include "ui/settings.h"
 #include "ui/shutdown.h"
-#include "kestrel_window.h"
 #include "win_support.h"
 
 // Keys the confirmation got, and whether it was the foreground and active window for each.

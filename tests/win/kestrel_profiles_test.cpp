@@ -7,19 +7,19 @@
 #include <vector>
 
 #include "base/app_timer.h"
+#include "base/seams.h"
 #include "core/launch_watch.h"
 #include "core/receiver.h"
-#include "base/seams.h"
 #include "profiles/app_windows.h"
-#include "profiles/media_center.h"
-#include "profiles/zoruvuviro_probe.h"
-#include "profiles/launch.h"
 #include "profiles/catalogue.h"
+#include "profiles/launch.h"
+#include "profiles/media_center.h"
 #include "profiles/profile.h"
 #include "profiles/profile_ops.h"
+#include "profiles/zoruvuviro_probe.h"
 #include "registry_support.h"
+#include "settings/settings.h"
 #include "tvapp_support.h"
-#include "ui/settings.h"
 #include "win_support.h"
 
 static std::vector<DWORD> sleeps;

@@ -5,22 +5,22 @@
 #include <string>
 #include <vector>
 
-#include "core/af15bdaex.h"
 #include "base/app_timer.h"
-#include "core/launch_watch.h"
+#include "base/seams.h"
+#include "core/af15bdaex.h"
 #include "core/dispatch.h"
 #include "core/key_filter.h"
+#include "core/launch_watch.h"
 #include "core/pointer_steps.h"
 #include "core/receiver.h"
-#include "base/seams.h"
+#include "kestrel_window.h"
 #include "profiles/catalogue.h"
 #include "profiles/profile.h"
+#include "settings/settings.h"
 #include "stick_plug.h"
 #include "tuner_control.h"
 #include "tvapp_support.h"
-#include "ui/settings.h"
 #include "ui/shutdown.h"
-#include "kestrel_window.h"
 #include "win_support.h"
 
 typedef std::vector<std::string> Lines;

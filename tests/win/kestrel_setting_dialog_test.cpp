@@ -10,8 +10,8 @@
 #include "profiles/catalogue.h"
 #include "profiles/profile.h"
 #include "registry_support.h"
+#include "settings/settings.h"
 #include "ui/setting_dialog.h"
-#include "ui/settings.h"
 #include "win_support.h"
 
 typedef std::vector<std::string> Texts;

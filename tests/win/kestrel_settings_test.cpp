@@ -5,7 +5,7 @@
 
 #include "base/seams.h"
 #include "registry_support.h"
-#include "ui/settings.h"
+#include "settings/settings.h"
 
 static const char key[] = KESTREL_SETTINGS_KEY;
 

@@ -4,22 +4,23 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-#include "core/af15bdaex.h"
 #include "base/app_timer.h"
+#include "base/power_off.h"
+#include "base/seams.h"
+#include "core/af15bdaex.h"
 #include "core/dispatch.h"
 #include "core/key_filter.h"
 #include "core/mouse.h"
 #include "core/pointer_steps.h"
 #include "core/receiver.h"
-#include "base/seams.h"
 #include "dialog_probe.h"
+#include "kestrel_window.h"
+#include "profiles/app_windows.h"
 #include "profiles/media_center.h"
 #include "profiles/profile.h"
 #include "stick_plug.h"
 #include "tuner_control.h"
-#include "ui/power_off.h"
 #include "ui/shutdown.h"
-#include "kestrel_window.h"
 #include "win_support.h"
 
 static const char caption[] = "Remote Control - Shut Down";

@@ -9,13 +9,13 @@
 #include "core/launch_watch.h"
 #include "core/tray.h"
 #include "dialog_probe.h"
+#include "profiles/app_marks.h"
 #include "profiles/catalogue.h"
 #include "profiles/profile.h"
 #include "registry_support.h"
+#include "settings/settings.h"
+#include "settings/switching.h"
 #include "tvapp_support.h"
-#include "ui/app_marks.h"
-#include "ui/settings.h"
-#include "ui/switching.h"
 #include "win_support.h"
 
 typedef std::vector<std::string> Lines;

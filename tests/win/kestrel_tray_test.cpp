@@ -17,10 +17,10 @@
 #include "kestrel_window.h"
 #include "profiles/profile.h"
 #include "registry_support.h"
+#include "settings/settings.h"
 #include "stick_plug.h"
 #include "tuner_control.h"
 #include "tvapp_support.h"
-#include "ui/settings.h"
 #include "win_support.h"
 
 struct MenuItem {

@@ -1,8 +1,8 @@
 // What happens to a hotfix package beyond the shell call that Setup.exe makes.
 #include "mediacheck/package_check.h"
 
+#include "common/text_case.h"
 #include "mediacheck/package_name.h"
-#include "text_case.h"
 
 enum { VISTA_MAJOR = 6, PROCESSOR_SIZE = 16 };
 

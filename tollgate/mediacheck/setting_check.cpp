@@ -5,11 +5,11 @@
 #include <string.h>
 
 #include "common/bounded_text.h"
+#include "common/text_case.h"
 #include "ini_number.h"
 #include "launcher_settings.h"
 #include "mediacheck/medium_report.h"
 #include "mediacheck/nearest_key.h"
-#include "text_case.h"
 
 enum { LIST_SIZE = 65536, MINUTE_MS = 60000 };
 

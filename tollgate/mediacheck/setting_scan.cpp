@@ -4,9 +4,9 @@
 #include <windows.h>
 #include <string.h>
 
+#include "common/text_case.h"
 #include "launcher_settings.h"
 #include "mediacheck/medium_report.h"
-#include "text_case.h"
 
 enum { FILE_LIMIT = 256 * 1024, KEYS_SEEN = 256 };
 

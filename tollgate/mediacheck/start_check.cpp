@@ -3,7 +3,7 @@
 
 #include <string.h>
 
-#include "text_case.h"
+#include "common/text_case.h"
 
 // What would start a document of this extension, for the error's second half.
 static const struct {

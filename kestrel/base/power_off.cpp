@@ -1,5 +1,5 @@
 // PowerOffComputer: the shut-down privilege, then ExitWindowsEx through its seam.
-#include "ui/power_off.h"
+#include "base/power_off.h"
 
 #include <windows.h>
 

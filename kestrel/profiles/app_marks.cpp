@@ -1,5 +1,5 @@
 // Plain reads and writes of the profile marks.
-#include "ui/app_marks.h"
+#include "profiles/app_marks.h"
 
 #include "profiles/catalogue.h"
 #include "profiles/profile.h"

@@ -1,17 +1,17 @@
 // Switching to the default application: tray launch items and the Power key with no
 // application driven. Both ask every other application to close first.
-#include "ui/switching.h"
+#include "settings/switching.h"
 
 #include <windows.h>
 
 #include "base/program_message.h"
+#include "profiles/app_marks.h"
 #include "profiles/app_windows.h"
 #include "profiles/detection_order.h"
 #include "profiles/launch.h"
 #include "profiles/profile_ops.h"
 #include "res/resource.h"
-#include "ui/app_marks.h"
-#include "ui/settings.h"
+#include "settings/settings.h"
 
 void CloseOtherApps(int index)
 {

@@ -1,5 +1,5 @@
 // ASCII letter case folding.
-#include "text_case.h"
+#include "common/text_case.h"
 
 char FoldCase(char c)
 {

@@ -1,5 +1,5 @@
 // The settings store: two REG_DWORD values, every write flushed at once.
-#include "ui/settings.h"
+#include "settings/settings.h"
 
 #include <windows.h>
 #include <string.h>

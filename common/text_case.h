@@ -1,0 +1,9 @@
+// Names compared without regard to ASCII letter case, as key maps, patterns, setting files
+// and the launcher's folder names are matched.
+#ifndef COMMON_TEXT_CASE_H
+#define COMMON_TEXT_CASE_H
+
+char FoldCase(char c);
+int SameIgnoringCase(const char *a, const char *b);
+
+#endif
