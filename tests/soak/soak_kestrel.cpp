@@ -61,7 +61,8 @@ static double Gdi(const ResourceCounts &c) { return (double)c.gdiObjects; }
 static double User(const ResourceCounts &c) { return (double)c.userObjects; }
 static double PrivateKiB(const ResourceCounts &c) { return (double)c.privateBytes / 1024.0; }
 
-// Prints the rows and returns 1 when kestrel's own share grew by no more than the allowance.
+// Prints the rows and returns 1 when kestrel's own share grew by no more than the allowance;
+// a negative handle allowance prints the handle row without judging it.
 static int PrintSeries(const char *per, const Series &s, double wineHandlesPerUnit, double units,
                        double handleAllowance)
 {
@@ -80,16 +81,20 @@ static int PrintSeries(const char *per, const Series &s, double wineHandlesPerUn
     for (const auto &k : kinds) {
         double slope = Slope(s, k.pick);
         double own = slope - k.wine;
-        int ok = own <= k.allowance;
+        int judged = k.allowance >= 0;
+        int ok = !judged || own <= k.allowance;
         flat = flat && ok;
         printf("  %-14s first %10.0f  last %10.0f  slope %9.4f per %s", k.name, k.pick(s.counts.front()),
                k.pick(s.counts.back()), slope, per);
         if (k.wine)
             printf(" (Wine's enumerator %.4f, kestrel's own %.4f)", k.wine, own);
-        printf("  %s\n", ok ? "flat" : "GROWS");
+        printf("  %s\n", !judged ? "(not judged: a short run)" : ok ? "flat" : "GROWS");
     }
     return flat;
 }
+
+// Fewer replug cycles than this are the tests' short form, whose handle estimate is not judged.
+static const int LEAST_JUDGED_CYCLES = 20;
 
 static double NowSeconds()
 {
@@ -242,14 +247,16 @@ static int ReplugCycles(int cycles)
     // Wine's share per cycle: a presence check that finds the stick precedes every read and
     // every open of a retry; the check that finds it gone (one before each close) keeps the
     // enumeration's handle but visits no device, taken as half. That last share is not measured
-    // in kestrel.exe, so half a handle a cycle is allowed beyond the estimate.
+    // in kestrel.exe, so half a handle a cycle is allowed beyond the estimate. Over a few cycles
+    // the estimate is good to about two handles a cycle, so a short run does not judge handles:
+    // there the compressed ticks and the balance suites are the exact proof.
     double reads = (double)(end.getIrCalls - first.getIrCalls);
     double opens = (double)(end.initCalls - first.initCalls);
     double closes = (double)(end.exitCalls - first.exitCalls);
     printf("  presence checks: %.0f before reads, %.0f before opens, %.0f before closes; Wine keeps %.3f "
            "handles a check in kestrel.exe while it polls\n", reads, opens, closes, perCheck);
     double wine = cycles ? ((reads + opens) * perCheck + closes * perCheck / 2) / cycles : 0;
-    int flat = PrintSeries("cycle", series, wine, cycles, 0.5);
+    int flat = PrintSeries("cycle", series, wine, cycles, cycles >= LEAST_JUDGED_CYCLES ? 0.5 : -1);
     return flat && delivered == cycles && stalled == 0;
 }
 
