@@ -10,7 +10,6 @@
 #include "core/ir_report.h"
 #include "core/key_delivery.h"
 #include "core/key_route.h"
-#include "core/mouse.h"
 #include "core/reach_notice.h"
 #include "core/receiver.h"
 #include "core/user_keymap_watch.h"
@@ -26,15 +25,16 @@
 
 AppTimer pollTimer(POLL_TIMER_ID, PollRemote);
 
-// All nine searches come first, then the results are read in detection order.
+// All nine searches, always; the first found in detection order runs.
 static int FirstRunningApp(void)
 {
-    HWND found[TV_APP_COUNT + 1] = { NULL };
-    WalkTvApps([&](int index) {
-        found[index] = FindDetectionWindow(index);
+    int first = 0;
+    WalkTvApps([&first](int index) {
+        if (FindDetectionWindow(index) && !first)
+            first = index;
         return false;
     });
-    return WalkTvApps([&](int index) { return found[index] != NULL; });
+    return first;
 }
 
 // Windows are looked for only where the decision reads them.
@@ -58,19 +58,15 @@ static KeyFacts GatherKeyFacts(int code, int asked, HWND *userWindow)
 // Where the code viewer says a key went.
 static const char *Destination(const KeyDecision &decision)
 {
-    switch (decision.route) {
-    case ROUTE_CONFIRMATION:
-    case ROUTE_SHUTDOWN_QUESTION:
+    if (decision.route == ROUTE_CONFIRMATION || decision.route == ROUTE_SHUTDOWN_QUESTION)
         return "the shut-down question";
-    case ROUTE_USER_APP:
+    if (decision.route == ROUTE_USER_APP)
         return userApps[decision.target].name;
-    case ROUTE_MOUSE:
+    if (decision.route == ROUTE_MOUSE)
         return "the mouse";
-    default:
-        // A TV application's name; "nothing" for no application (target 0).
-        const TvAppEntry *entry = CatalogueEntry(decision.target);
-        return entry ? entry->menuText : "nothing";
-    }
+    // A TV application's name; "nothing" for none (target 0).
+    const TvAppEntry *entry = CatalogueEntry(decision.target);
+    return entry ? entry->menuText : "nothing";
 }
 
 void RouteKey(const KeyEvent &key, HWND owner)
@@ -84,7 +80,7 @@ void RouteKey(const KeyEvent &key, HWND owner)
         if (decision.route != ROUTE_ASKED)
             ShowCodeEvent(key.code, KindOfCodeEvent(key.isRepeat, decision.thinned, decision.passed),
                           Destination(decision));
-        DeliverKey(key.code, decision, owner, userWindow);
+        DeliverKey(key, decision, owner, userWindow);
         // The question was modal: key 11 then goes on to what runs by now.
         asked = decision.route == ROUTE_SHUTDOWN_QUESTION;
     } while (asked);
@@ -108,9 +104,5 @@ void CALLBACK PollRemote(HWND window, UINT, UINT_PTR, DWORD)
     int code = AcceptReport(status, report);
     if (code < 0)
         return;
-    KeyEvent key = FilterKeyEvent(code, clockTick());
-    // A new press starts the pointer slow again.
-    if (!key.isRepeat)
-        ResetPointerSteps();
-    RouteKey(key, window);
+    RouteKey(FilterKeyEvent(code, clockTick()), window);
 }

@@ -12,11 +12,15 @@
 #include "settings/switching.h"
 #include "ui/shutdown.h"
 
-void DeliverKey(int code, const KeyDecision &decision, HWND owner, HWND userWindow)
+void DeliverKey(const KeyEvent &key, const KeyDecision &decision, HWND owner, HWND userWindow)
 {
+    // A new press starts the pointer slow again, wherever it goes.
+    if (!key.isRepeat)
+        ResetPointerSteps();
     if (!decision.passed)
         return;
     int target = decision.target;
+    unsigned int code = (unsigned int)key.code;
     switch (decision.route) {
     case ROUTE_CONFIRMATION:
         SetForegroundWindow(shutdownDialogWindow);
@@ -31,23 +35,22 @@ void DeliverKey(int code, const KeyDecision &decision, HWND owner, HWND userWind
         break;
     case ROUTE_RUNNING_APP:
         tvApps[target].active = 1;
-        DispatchKey(target, (unsigned int)code);
-        break;
+        [[fallthrough]];
     case ROUTE_DRIVEN_APP:
-        DispatchKey(target, (unsigned int)code);
+        DispatchKey(target, code);
         break;
     case ROUTE_POWER_DEFAULT:
         if (PowerDefaultApp())
             StartTimer(watchTimer);
         break;
     case ROUTE_USER_APP:
-        RunUserKeyMap(userWindow, userApps[target].map, (unsigned int)code);
+        RunUserKeyMap(userWindow, userApps[target].map, code);
         break;
     case ROUTE_SHUTDOWN_QUESTION:
         ShowShutdownDialog(owner);
         break;
     case ROUTE_MOUSE:
-        EmulateMouse(code);
+        EmulateMouse(key.code);
         break;
     default:
         break;

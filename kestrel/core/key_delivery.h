@@ -6,8 +6,8 @@
 
 #include "core/key_route.h"
 
-// Hands code where decision says; owner: of the shut-down confirmation; userWindow: the
+// Hands key where decision says; owner: of the shut-down confirmation; userWindow: the
 // window of the user's application the facts found.
-void DeliverKey(int code, const KeyDecision &decision, HWND owner, HWND userWindow);
+void DeliverKey(const KeyEvent &key, const KeyDecision &decision, HWND owner, HWND userWindow);
 
 #endif

@@ -10,8 +10,6 @@ static struct {
 
 // A held key's events arrive about 110 ms apart; a gap of 250 ms or more is a new press.
 static const uint32_t REPEAT_WINDOW_MS = 250;
-// A driven application gets a held key's first event and every tenth repeat.
-static const int DRIVEN_REPEAT_EVERY = 10;
 
 int AcceptReport(unsigned char status, const unsigned char report[IR_REPORT_BYTES])
 {
@@ -27,9 +25,8 @@ KeyEvent FilterKeyEvent(int code, uint32_t now)
     previous.repeatCount = isRepeat ? previous.repeatCount + 1 : 0;
     previous.tick = now;
     previous.code = code;
-    KeyEvent event = { code, isRepeat, previous.repeatCount, 0 };
-    event.heldBack = !PassesRepeatRule(DRIVEN_REPEAT_EVERY, event.repeatCount, isRepeat);
-    return event;
+    // A driven application gets a held key's first event and every tenth repeat.
+    return { code, isRepeat, previous.repeatCount, !PassesRepeatRule(10, previous.repeatCount, isRepeat) };
 }
 
 void ResetKeyFilter(void)

@@ -27,5 +27,5 @@ KeyDecision DecideKeyRoute(const KeyEvent &key, const KeyFacts &facts)
                  PassesRepeatRule(facts.userRepeatEvery, key.repeatCount, key.isRepeat) };
     if (key.code == KEY_SHUTDOWN_REQUEST)
         return { facts.asked ? ROUTE_ASKED : ROUTE_SHUTDOWN_QUESTION, 0, 0, 1 };
-    return { IsMouseCode(key.code) ? ROUTE_MOUSE : ROUTE_NOTHING, 0, 0, 1 };
+    return { key.code <= MOUSE_LAST_CODE ? ROUTE_MOUSE : ROUTE_NOTHING, 0, 0, 1 };
 }

@@ -53,7 +53,7 @@ void EmulateMouse(int code)
         break;
     default:
         // The rest of the range moves the pointer.
-        if (IsMouseCode(code))
+        if ((unsigned)code <= MOUSE_LAST_CODE)
             MovePointer(code);
         break;
     }

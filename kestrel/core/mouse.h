@@ -4,11 +4,6 @@
 
 enum { MOUSE_LAST_CODE = 10 };
 
-constexpr int IsMouseCode(int code)
-{
-    return code >= 0 && code <= MOUSE_LAST_CODE;
-}
-
 void EmulateMouse(int code);
 void MovePointer(int code);
 // A new key press: the next move starts slow again.
