@@ -8,117 +8,82 @@
 #include "base/seams.h"
 #include "core/af15bdaex.h"
 #include "core/ir_report.h"
-#include "core/key_filter.h"
+#include "core/key_delivery.h"
 #include "core/key_route.h"
-#include "core/launch_watch.h"
-#include "core/mouse.h"
-#include "core/pointer_steps.h"
 #include "core/reach_notice.h"
 #include "core/receiver.h"
 #include "core/user_keymap_watch.h"
-#include "core/user_route.h"
 #include "profiles/app_windows.h"
 #include "profiles/catalogue.h"
 #include "profiles/detection_order.h"
-#include "profiles/profile.h"
 #include "profiles/profile_ops.h"
+#include "profiles/user_app_windows.h"
+#include "profiles/user_keymaps.h"
 #include "settings/settings.h"
-#include "settings/switching.h"
 #include "ui/code_viewer.h"
 #include "ui/shutdown.h"
 
 AppTimer pollTimer(POLL_TIMER_ID, PollRemote);
 
-static void AnswerConfirmation(int routedKey)
+// All nine searches, always; the first found in detection order runs.
+static int FirstRunningApp(void)
 {
-    HWND dialog = shutdownDialogWindow;
-    SetForegroundWindow(dialog);
-    SetActiveWindow(dialog);
-    SendMessageA(dialog, WM_KEYDOWN, (WPARAM)ConfirmationKey(routedKey), 0);
+    int first = 0;
+    WalkTvApps([&first](int index) {
+        if (FindDetectionWindow(index) && !first)
+            first = index;
+        return false;
+    });
+    return first;
 }
 
-static const char *AppName(int index)
+// Windows are looked for only where the decision reads them.
+static KeyFacts GatherKeyFacts(int code, int asked, HWND *userWindow)
 {
-    const TvAppEntry *entry = CatalogueEntry(index);
+    KeyFacts facts = { asked, shutdownDialogOpen, FirstActiveApp(), 0, -1, 0, defaultTvApp };
+    if (!asked && (facts.confirmationOpen || facts.activeApp))
+        return facts;
+    facts.runningApp = FirstRunningApp();
+    // Without a key-map file a key costs no window walk.
+    if (facts.runningApp || userAppCount == 0)
+        return facts;
+    int index = FindUserApp(userWindow);
+    if (index >= 0 && UserAppMapsCode(userApps[index], (unsigned int)code)) {
+        facts.userApp = index;
+        facts.userRepeatEvery = userApps[index].repeatEvery;
+    }
+    return facts;
+}
+
+// Where the code viewer says a key went.
+static const char *Destination(const KeyDecision &decision)
+{
+    if (decision.route == ROUTE_CONFIRMATION || decision.route == ROUTE_SHUTDOWN_QUESTION)
+        return "the shut-down question";
+    if (decision.route == ROUTE_USER_APP)
+        return userApps[decision.target].name;
+    if (decision.route == ROUTE_MOUSE)
+        return "the mouse";
+    // A TV application's name; "nothing" for none (target 0).
+    const TvAppEntry *entry = CatalogueEntry(decision.target);
     return entry ? entry->menuText : "nothing";
 }
 
-// Tells the code viewer where a key went; thinned: under a driven application's repeat rule.
-static void TraceKey(int routedKey, const char *where, int thinned, int passed)
+void RouteKey(const KeyEvent &key, HWND owner)
 {
-    ShowCodeEvent(routedKey == SUPPRESSED_KEY ? lastKeyCode : routedKey,
-                  KindOfCodeEvent(keyIsRepeat, thinned, passed), where);
-}
-
-// The first running application takes the key and becomes the driven one; else a user's
-// application; else the mouse. All nine searches come first, then the results are read in
-// the same order. traced: the viewer has the key already.
-static void RunDetectionCascade(int key, int traced)
-{
-    HWND found[TV_APP_COUNT + 1] = { NULL };
-    WalkTvApps([&](int index) {
-        found[index] = FindDetectionWindow(index);
-        return false;
-    });
-    int index = WalkTvApps([&](int index) { return found[index] != NULL; });
-    if (index == 0) {
-        if (DriveUserApp(key))
-            return;
-        if (!traced)
-            TraceKey(key, key <= 10 ? "the mouse" : "nothing", 0, 1);
-        EmulateMouse(key);
-        return;
-    }
-    TraceKey(key, AppName(index), 0, 1);
-    tvApps[index].active = 1;
-    DispatchKey(index, (unsigned int)key);
-}
-
-void RouteKey(int routedKey, HWND owner)
-{
-    int activeApp = FirstActiveApp();
-    switch (ChooseKeyRoute(routedKey, shutdownDialogOpen, activeApp)) {
-    case ROUTE_CONFIRMATION:
-        TraceKey(routedKey, "the shut-down question", 0, 1);
-        AnswerConfirmation(routedKey);
-        break;
-    case ROUTE_TOGGLE_POWER:
-        TraceKey(routedKey, AppName(activeApp), 1, 1);
-        // A launch is watched whether or not anything started: the watcher gives a starting
-        // application time.
-        if (TogglePower(activeApp, defaultTvApp))
-            StartTimer(watchTimer);
-        break;
-    case ROUTE_DISPATCH_KEY:
-        TraceKey(routedKey, AppName(activeApp), 1, 1);
-        DispatchKey(activeApp, (unsigned int)routedKey);
-        break;
-    case ROUTE_POWER_DEFAULT:
-        // A user's application with a line for Power takes it where none of the nine runs.
-        if (NoTvAppWindowPresent() && DriveUserApp(routedKey))
-            break;
-        TraceKey(routedKey, AppName(defaultTvApp), 0, 1);
-        if (PowerDefaultApp())
-            StartTimer(watchTimer);
-        break;
-    case ROUTE_SHUTDOWN_REQUEST:
-        if (NoTvAppWindowPresent()) {
-            if (DriveUserApp(routedKey))
-                break;
-            TraceKey(routedKey, "the shut-down question", 0, 1);
-            ShowShutdownDialog(owner);
-            RunDetectionCascade(routedKey, 1);
-            break;
-        }
-        RunDetectionCascade(routedKey, 0);
-        break;
-    case ROUTE_CASCADE:
-        RunDetectionCascade(routedKey, 0);
-        break;
-    case ROUTE_NOTHING:
-        TraceKey(routedKey, activeApp ? AppName(activeApp) : "nothing", 1, 0);
-        break;
-    }
+    int asked = 0;
+    do {
+        HWND userWindow = NULL;
+        KeyDecision decision = DecideKeyRoute(key, GatherKeyFacts(key.code, asked, &userWindow));
+        // The line goes first: a delivery may open a modal loop whose ticks add their own.
+        // Key 11's line came before its question.
+        if (decision.route != ROUTE_ASKED)
+            ShowCodeEvent(key.code, KindOfCodeEvent(key.isRepeat, decision.thinned, decision.passed),
+                          Destination(decision));
+        DeliverKey(key, decision, owner, userWindow);
+        // The question was modal: key 11 then goes on to what runs by now.
+        asked = decision.route == ROUTE_SHUTDOWN_QUESTION;
+    } while (asked);
     TellUnreachableApps();
 }
 
@@ -139,8 +104,5 @@ void CALLBACK PollRemote(HWND window, UINT, UINT_PTR, DWORD)
     int code = AcceptReport(status, report);
     if (code < 0)
         return;
-    // A new press starts the pointer slow again.
-    if (!ClassifyKeyEvent(code, clockTick()))
-        ResetPointerSteps();
-    RouteKey(SuppressRepeat(code, FirstActiveApp() != 0), window);
+    RouteKey(FilterKeyEvent(code, clockTick()), window);
 }

@@ -1,25 +1,31 @@
-// Routing order: confirmation, active application, Power, shut-down request, cascade.
+// Routing order: confirmation, driven application, Power, running application, user's
+// application, shut-down request, mouse.
 #include "core/key_route.h"
 
-#include "core/key_filter.h"
+#include "core/mouse.h"
 
-KeyRoute ChooseKeyRoute(int routedKey, int confirmationOpen, int activeApp)
+KeyDecision DecideKeyRoute(const KeyEvent &key, const KeyFacts &facts)
 {
-    // While the confirmation is open even a held-back repeat answers it (as Escape).
-    if (confirmationOpen)
-        return ROUTE_CONFIRMATION;
-    if (activeApp) {
-        if (routedKey == KEY_POWER)
-            return ROUTE_TOGGLE_POWER;
-        if (routedKey == SUPPRESSED_KEY)
-            return ROUTE_NOTHING;
-        return ROUTE_DISPATCH_KEY;
+    // Key 11 back from its question goes on to what runs by now, driven or not.
+    if (!facts.asked) {
+        if (facts.confirmationOpen) {
+            // Even a held-back repeat answers it, as Escape.
+            int enter = key.code == KEY_POWER && !(facts.activeApp && key.heldBack);
+            return { ROUTE_CONFIRMATION, enter ? CONFIRMATION_ENTER : CONFIRMATION_ESCAPE, 0, 1 };
+        }
+        if (facts.activeApp)
+            return { key.code == KEY_POWER ? ROUTE_TOGGLE_POWER : ROUTE_DRIVEN_APP, facts.activeApp, 1,
+                     !key.heldBack };
+        // A user's application with a line for Power takes it where none of the nine runs.
+        if (key.code == KEY_POWER && (facts.runningApp || facts.userApp < 0))
+            return { ROUTE_POWER_DEFAULT, facts.defaultApp, 0, 1 };
     }
-    if (routedKey == SUPPRESSED_KEY)
-        return ROUTE_NOTHING;
-    if (routedKey == KEY_SHUTDOWN_REQUEST)
-        return ROUTE_SHUTDOWN_REQUEST;
-    if (routedKey == KEY_POWER)
-        return ROUTE_POWER_DEFAULT;
-    return ROUTE_CASCADE;
+    if (facts.runningApp)
+        return { ROUTE_RUNNING_APP, facts.runningApp, 0, 1 };
+    if (facts.userApp >= 0)
+        return { ROUTE_USER_APP, facts.userApp, 1,
+                 PassesRepeatRule(facts.userRepeatEvery, key.repeatCount, key.isRepeat) };
+    if (key.code == KEY_SHUTDOWN_REQUEST)
+        return { facts.asked ? ROUTE_ASKED : ROUTE_SHUTDOWN_QUESTION, 0, 0, 1 };
+    return { key.code <= MOUSE_LAST_CODE ? ROUTE_MOUSE : ROUTE_NOTHING, 0, 0, 1 };
 }

@@ -8,6 +8,8 @@
 
 enum { WATCH_TIMER_ID = 2, WATCH_PERIOD_MS = 100 };
 
+// shared: main_window.cpp binds it, the key delivery starts it after a launch, the watcher
+// stops it.
 extern AppTimer watchTimer;
 
 void CALLBACK WatchLaunchedApp(HWND window, UINT message, UINT_PTR timerId, DWORD time);

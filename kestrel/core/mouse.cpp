@@ -5,6 +5,10 @@
 
 #include "core/pointer_steps.h"
 
+static PointerSteps pointer;
+// Key 5 holds the primary button until it is pressed again.
+static int dragButtonDown = 0;
+
 static void ButtonEvent(DWORD flags)
 {
     POINT at;
@@ -29,13 +33,13 @@ void MovePointer(int code)
     POINT at;
     GetCursorPos(&at);
     int x = 0, y = 0;
-    if (PlanPointerMove(code, at.x, at.y, &x, &y))
+    if (PlanPointerMove(pointer, code, at.x, at.y, &x, &y))
         SetCursorPos(x, y);
 }
 
 void EmulateMouse(int code)
 {
-    switch ((unsigned)code) {
+    switch (code) {
     case 0:
         ButtonEvent(MOUSEEVENTF_LEFTDOWN);
         ButtonEvent(MOUSEEVENTF_LEFTUP);
@@ -47,21 +51,26 @@ void EmulateMouse(int code)
         ButtonEvent(MOUSEEVENTF_RIGHTDOWN);
         ButtonEvent(MOUSEEVENTF_RIGHTUP);
         break;
-    case 1: case 2: case 3: case 4: case 6: case 7: case 8: case 9:
-        MovePointer(code);
-        break;
     default:
+        // The rest of the range moves the pointer.
+        if ((unsigned)code <= MOUSE_LAST_CODE)
+            MovePointer(code);
         break;
     }
+}
+
+void ResetPointerSteps(void)
+{
+    pointer.count = 0;
 }
 
 void InitPointerBounds(void)
 {
     int height = CorrectedFullScreenHeight(GetSystemMetrics(SM_CYFULLSCREEN));
-    SetPointerBounds(GetSystemMetrics(SM_CXFULLSCREEN), height);
+    SetPointerBounds(pointer, GetSystemMetrics(SM_CXFULLSCREEN), height);
 }
 
 void SetPointerBoundsFromDisplay(unsigned short width, unsigned short height)
 {
-    SetPointerBounds(width, height);
+    SetPointerBounds(pointer, width, height);
 }

@@ -1,25 +1,14 @@
 // Accelerating pointer moves inside the screen bounds.
 #include "core/pointer_steps.h"
 
-int pointerStepCount = 0;
-int dragButtonDown = 0;
-PointerBounds pointerBounds = { 0, 0, 0, 0 };
-int pointerStepMedium = 0;
-int pointerStepLarge = 0;
-
-void ResetPointerSteps(void)
+void SetPointerBounds(PointerSteps &steps, int width, int height)
 {
-    pointerStepCount = 0;
-}
-
-void SetPointerBounds(int width, int height)
-{
-    pointerBounds.left = 0;
-    pointerBounds.top = 0;
-    pointerBounds.right = width - 1;
-    pointerBounds.bottom = height - 1;
-    pointerStepMedium = width / 160;
-    pointerStepLarge = width / 80;
+    steps.bounds.left = 0;
+    steps.bounds.top = 0;
+    steps.bounds.right = width - 1;
+    steps.bounds.bottom = height - 1;
+    steps.medium = width / 160;
+    steps.large = width / 80;
 }
 
 int CorrectedFullScreenHeight(int height)
@@ -27,18 +16,18 @@ int CorrectedFullScreenHeight(int height)
     return (height % 2 != 0) ? height + 19 : height;
 }
 
-int PointerStep(int n)
+int PointerStep(const PointerSteps &steps, int n)
 {
     if (n <= 4)
         return 1;
     if (n <= 9)
-        return pointerStepMedium;
-    return pointerStepLarge;
+        return steps.medium;
+    return steps.large;
 }
 
-int PlanPointerMove(int code, int x, int y, int *newX, int *newY)
+int PlanPointerMove(PointerSteps &steps, int code, int x, int y, int *newX, int *newY)
 {
-    int step = PointerStep(++pointerStepCount);
+    int step = PointerStep(steps, ++steps.count);
     // Keypad layout around 5: 1 2 3 above, 4 and 6 beside, 7 8 9 below.
     int dx = 0, dy = 0;
     switch (code) {
@@ -54,10 +43,10 @@ int PlanPointerMove(int code, int x, int y, int *newX, int *newY)
     }
     *newX = x + dx;
     *newY = y + dy;
-    if (pointerBounds.left < *newX && *newX < pointerBounds.right
-        && pointerBounds.top < *newY && *newY < pointerBounds.bottom)
+    const PointerBounds &bounds = steps.bounds;
+    if (bounds.left < *newX && *newX < bounds.right && bounds.top < *newY && *newY < bounds.bottom)
         return 1;
     // At the edge the next move starts slow again.
-    pointerStepCount = 0;
+    steps.count = 0;
     return 0;
 }

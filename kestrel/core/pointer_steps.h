@@ -9,22 +9,21 @@ struct PointerBounds {
     int bottom;
 };
 
-extern int pointerStepCount;
-extern int dragButtonDown;
-extern PointerBounds pointerBounds;
-extern int pointerStepMedium;
-extern int pointerStepLarge;
+struct PointerSteps {
+    PointerBounds bounds;
+    int medium;   // the step of a held key's 5th to 9th move
+    int large;    // the step of its later moves
+    int count;    // moves of the held key so far
+};
 
-// A new key press: the next move starts slow again.
-void ResetPointerSteps(void);
-// Bounds and steps for a screen of the given size.
-void SetPointerBounds(int width, int height);
+// Bounds and steps for a screen of the given size; the moves counted stay.
+void SetPointerBounds(PointerSteps &steps, int width, int height);
 // The full-screen height as start-up uses it: an odd height gains 19.
 int CorrectedFullScreenHeight(int height);
 // Step of the n-th move of a held key: 1, then width/160, then width/80.
-int PointerStep(int n);
+int PointerStep(const PointerSteps &steps, int n);
 // Counts the move and computes the target of move code 1-4 or 6-9 from x, y; 1 when the
 // target lies strictly inside the bounds, else 0 (and the step count starts over).
-int PlanPointerMove(int code, int x, int y, int *newX, int *newY);
+int PlanPointerMove(PointerSteps &steps, int code, int x, int y, int *newX, int *newY);
 
 #endif

@@ -7,7 +7,7 @@
 #include "core/capture_filter.h"
 
 int receiverReady = 1;
-AppTimer retryTimer(RETRY_TIMER_ID, RetryReceiver);
+static AppTimer retryTimer(RETRY_TIMER_ID, RetryReceiver);
 
 // The key polling that the retry hands back to; its owner names it when it starts the timers.
 static AppTimer *pollingTimer = NULL;
@@ -18,6 +18,11 @@ const GUID captureFilterCategory =
     { 0x71985F48, 0x1CA1, 0x11D3, { 0x9C, 0xC8, 0x00, 0xC0, 0x4F, 0x79, 0x71, 0xE0 } };
 
 static IBaseFilter *captureFilter = NULL;
+
+const AppTimer &ReceiverRetryTimer(void)
+{
+    return retryTimer;
+}
 
 int IsReceiverPresent(void)
 {

@@ -9,12 +9,15 @@
 
 enum { RETRY_TIMER_ID = 3, RETRY_PERIOD_MS = 3000 };
 
-// 1 while the stick is present and the receiver is open.
+// 1 while the stick is present and the receiver is open. shared: the tray click in
+// main_window.cpp reads it.
 extern int receiverReady;
-extern AppTimer retryTimer;
 
 extern const char captureFilterName[];
 extern const GUID captureFilterCategory;
+
+// The 3-second retry, to be looked at.
+const AppTimer &ReceiverRetryTimer(void);
 
 int IsReceiverPresent(void);
 void ReleaseReceiverCheck(void);

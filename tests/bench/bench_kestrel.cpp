@@ -21,7 +21,7 @@
 #include "core/af15bdaex.h"
 #include "base/app_timer.h"
 #include "core/dispatch.h"
-#include "core/pointer_steps.h"
+#include "core/mouse.h"
 #include "core/receiver.h"
 #include "stick_plug.h"
 #include "stick_state.h"
@@ -278,9 +278,11 @@ static void BenchTicks(int ticks, int rounds)
     af15_init();
     HWND owner = CreateWindowExA(0, "STATIC", "bench", 0, 0, 0, 0, 0, NULL, NULL, NULL, NULL);
     BindTimer(pollTimer, owner, 100);
-    BindTimer(retryTimer, owner, 3000);
-    SetPointerBounds(1024, 768);
+    SetPointerBoundsFromDisplay(1024, 768);
     receiverReady = 1;
+    // The retry bound as the program binds it; the ticks come by hand.
+    StartReceiverTimers(owner, pollTimer);
+    StopTimer(pollTimer);
     // As in the program: the start-up check keeps COM initialised for good.
     IsReceiverPresent();
     ReleaseReceiverCheck();

@@ -20,7 +20,7 @@
 #include "base/seams.h"
 #include "core/af15bdaex.h"
 #include "core/dispatch.h"
-#include "core/pointer_steps.h"
+#include "core/mouse.h"
 #include "core/receiver.h"
 #include "resource_balance.h"
 #include "stick_plug.h"
@@ -129,9 +129,11 @@ static int CompressedPolling(int ticks)
     double perCheck = WineHandlesPerCheck();
     HWND owner = CreateWindowExA(0, "STATIC", "soak", 0, 0, 0, 0, 0, NULL, NULL, NULL, NULL);
     BindTimer(pollTimer, owner, 100);
-    BindTimer(retryTimer, owner, 3000);
-    SetPointerBounds(1024, 768);
+    SetPointerBoundsFromDisplay(1024, 768);
     receiverReady = 1;
+    // The retry bound as the program binds it; the ticks come by hand.
+    StartReceiverTimers(owner, pollTimer);
+    StopTimer(pollTimer);
     simulatedTick = GetTickCount();
     clockTick = SimulatedClock;
     Series series;

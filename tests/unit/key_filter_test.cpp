@@ -1,4 +1,4 @@
-// Report acceptance, repeat classification and suppression of held keys.
+// Report acceptance, repeat classification and the repeats a driven application gets.
 #include <gtest/gtest.h>
 #include <stdint.h>
 #include <vector>
@@ -6,14 +6,6 @@
 #include "core/key_filter.h"
 
 namespace {
-
-void ResetRepeatState()
-{
-    lastKeyCode = 0;
-    lastKeyTick = 0;
-    repeatCount = 0;
-    keyIsRepeat = false;
-}
 
 struct ReportCase {
     unsigned char status;
@@ -42,99 +34,93 @@ TEST(KeyFilter, AcceptsOnlyStatusOneRemoteSevenAndARealKey)
 
 TEST(KeyFilter, RepeatWindowEndsAt250Milliseconds)
 {
-    ResetRepeatState();
-    EXPECT_EQ(0, ClassifyKeyEvent(6, 1000));
-    EXPECT_FALSE(keyIsRepeat);
-    EXPECT_EQ(1, ClassifyKeyEvent(6, 1249));
-    EXPECT_TRUE(keyIsRepeat);
-    EXPECT_EQ(1, repeatCount);
-    EXPECT_EQ(1, ClassifyKeyEvent(6, 1249 + 249)) << "a repeat leaves the pointer acceleration alone";
-    EXPECT_TRUE(keyIsRepeat);
-    EXPECT_EQ(2, repeatCount);
+    ResetKeyFilter();
+    KeyEvent event = FilterKeyEvent(6, 1000);
+    EXPECT_EQ(0, event.isRepeat);
+    EXPECT_EQ(6, event.code);
+    event = FilterKeyEvent(6, 1249);
+    EXPECT_EQ(1, event.isRepeat);
+    EXPECT_EQ(1, event.repeatCount);
+    event = FilterKeyEvent(6, 1249 + 249);
+    EXPECT_EQ(1, event.isRepeat) << "a repeat leaves the pointer acceleration alone";
+    EXPECT_EQ(2, event.repeatCount);
 
-    EXPECT_EQ(0, ClassifyKeyEvent(6, 1498 + 250)) << "a new press starts the pointer slow";
-    EXPECT_FALSE(keyIsRepeat);
-    EXPECT_EQ(0, repeatCount);
-    EXPECT_EQ(1748u, lastKeyTick);
+    event = FilterKeyEvent(6, 1498 + 250);
+    EXPECT_EQ(0, event.isRepeat) << "a new press starts the pointer slow";
+    EXPECT_EQ(0, event.repeatCount);
+    EXPECT_EQ(1, FilterKeyEvent(6, 1748 + 249).isRepeat) << "measured from the new press at 1748";
 }
 
 TEST(KeyFilter, WindowIsMeasuredFromThePreviousEventNotTheFirst)
 {
-    ResetRepeatState();
+    ResetKeyFilter();
     uint32_t now = 5000;
-    ClassifyKeyEvent(2, now);
+    FilterKeyEvent(2, now);
     for (int i = 1; i <= 30; ++i) {
         now += 200;
-        ClassifyKeyEvent(2, now);
-        EXPECT_TRUE(keyIsRepeat);
-        EXPECT_EQ(i, repeatCount);
+        KeyEvent event = FilterKeyEvent(2, now);
+        EXPECT_EQ(1, event.isRepeat);
+        EXPECT_EQ(i, event.repeatCount);
     }
 }
 
 TEST(KeyFilter, AnotherCodeIsANewPressEvenAtOnce)
 {
-    ResetRepeatState();
-    ClassifyKeyEvent(2, 100);
-    ClassifyKeyEvent(2, 200);
-    EXPECT_EQ(0, ClassifyKeyEvent(8, 210));
-    EXPECT_FALSE(keyIsRepeat);
-    EXPECT_EQ(0, repeatCount);
-    EXPECT_EQ(8, lastKeyCode);
+    ResetKeyFilter();
+    FilterKeyEvent(2, 100);
+    FilterKeyEvent(2, 200);
+    KeyEvent event = FilterKeyEvent(8, 210);
+    EXPECT_EQ(0, event.isRepeat);
+    EXPECT_EQ(0, event.repeatCount);
+    EXPECT_EQ(1, FilterKeyEvent(8, 220).isRepeat) << "8 is the key held now";
 }
 
 TEST(KeyFilter, TickCounterWrapKeepsAHeldKeyHeld)
 {
-    ResetRepeatState();
-    ClassifyKeyEvent(4, 0xFFFFFF00u);
-    ClassifyKeyEvent(4, 0x00000030u);   // 0x130 = 304 ms later: a new press
-    EXPECT_FALSE(keyIsRepeat);
-    ClassifyKeyEvent(4, 0xFFFFFFF0u);   // far away in the other direction: new press
-    EXPECT_FALSE(keyIsRepeat);
-    ClassifyKeyEvent(4, 0x000000E9u);   // 249 ms after, across the wrap
-    EXPECT_TRUE(keyIsRepeat);
-    EXPECT_EQ(1, repeatCount);
-    ClassifyKeyEvent(4, 0x000000E9u + 250);
-    EXPECT_FALSE(keyIsRepeat);
+    ResetKeyFilter();
+    FilterKeyEvent(4, 0xFFFFFF00u);
+    EXPECT_EQ(0, FilterKeyEvent(4, 0x00000030u).isRepeat) << "0x130 = 304 ms later: a new press";
+    EXPECT_EQ(0, FilterKeyEvent(4, 0xFFFFFFF0u).isRepeat) << "far away in the other direction";
+    KeyEvent event = FilterKeyEvent(4, 0x000000E9u);   // 249 ms after, across the wrap
+    EXPECT_EQ(1, event.isRepeat);
+    EXPECT_EQ(1, event.repeatCount);
+    EXPECT_EQ(0, FilterKeyEvent(4, 0x000000E9u + 250).isRepeat);
 }
 
-// Events of one key held for n events 110 ms apart; returns how many got through.
-static int HeldKeyEventsRouted(int events, int anyAppActive, uint32_t start)
+TEST(KeyFilter, AResetFilterTakesTheNextKeyAsANewPress)
 {
-    ResetRepeatState();
-    int routed = 0;
+    FilterKeyEvent(9, 100);
+    ResetKeyFilter();
+    EXPECT_EQ(0, FilterKeyEvent(9, 150).isRepeat);
+}
+
+// Events of one key held for n events 110 ms apart; returns how many a driven application gets.
+static int HeldKeyEventsNotHeldBack(int events, uint32_t start)
+{
+    ResetKeyFilter();
+    int passed = 0;
     for (int i = 0; i < events; ++i) {
-        ClassifyKeyEvent(8, start + 110u * (uint32_t)i);
-        if (SuppressRepeat(8, anyAppActive) == 8)
-            ++routed;
+        if (!FilterKeyEvent(8, start + 110u * (uint32_t)i).heldBack)
+            ++passed;
     }
-    return routed;
+    return passed;
 }
 
 TEST(KeyFilter, DrivenApplicationGetsEveryTenthRepeat)
 {
-    EXPECT_EQ(3, HeldKeyEventsRouted(25, 1, 1000));
-    EXPECT_EQ(3, HeldKeyEventsRouted(25, 1, 0xFFFFFF00u)) << "across the tick counter's wrap";
-    EXPECT_EQ(25, HeldKeyEventsRouted(25, 0, 1000));
-    EXPECT_EQ(1, HeldKeyEventsRouted(10, 1, 1000));
-    EXPECT_EQ(2, HeldKeyEventsRouted(11, 1, 1000));
+    EXPECT_EQ(3, HeldKeyEventsNotHeldBack(25, 1000));
+    EXPECT_EQ(3, HeldKeyEventsNotHeldBack(25, 0xFFFFFF00u)) << "across the tick counter's wrap";
+    EXPECT_EQ(1, HeldKeyEventsNotHeldBack(10, 1000));
+    EXPECT_EQ(2, HeldKeyEventsNotHeldBack(11, 1000));
 }
 
 TEST(KeyFilter, WhichHeldEventsReachTheApplication)
 {
-    ResetRepeatState();
+    ResetKeyFilter();
     std::vector<int> reached;
     for (int i = 1; i <= 25; ++i) {
-        ClassifyKeyEvent(3, 100u * (uint32_t)i);
-        if (SuppressRepeat(3, 1) != SUPPRESSED_KEY)
+        if (!FilterKeyEvent(3, 100u * (uint32_t)i).heldBack)
             reached.push_back(i);
     }
     EXPECT_EQ((std::vector<int>{ 1, 11, 21 }), reached);
-}
-
-TEST(KeyFilter, ConfirmationGetsEnterForPowerAndEscapeOtherwise)
-{
-    EXPECT_EQ(13, ConfirmationKey(KEY_POWER));
-    EXPECT_EQ(27, ConfirmationKey(0));
-    EXPECT_EQ(27, ConfirmationKey(SUPPRESSED_KEY));
-    EXPECT_EQ(27, ConfirmationKey(KEY_SHUTDOWN_REQUEST));
 }

@@ -10,7 +10,6 @@
 #include "base/seams.h"
 #include "core/af15bdaex.h"
 #include "core/dispatch.h"
-#include "core/pointer_steps.h"
 #include "core/receiver.h"
 #include "dialog_probe.h"
 #include "kestrel_window.h"
@@ -77,10 +76,12 @@ protected:
         CoInitialize(NULL);
         owner = CreateWindowExA(0, "STATIC", "balance", 0, 0, 0, 0, 0, NULL, NULL, NULL, NULL);
         BindTimer(pollTimer, owner, 100);
-        BindTimer(retryTimer, owner, 3000);
         BindTimer(watchTimer, owner, 1000);
         receiverReady = 1;
-        SetPointerBounds(1024, 768);
+        // The retry bound as the program binds it; the ticks come by hand.
+        StartReceiverTimers(owner, pollTimer);
+        StopTimer(pollTimer);
+        SetPointerBoundsFromDisplay(1024, 768);
         ResetKeyFilterState();
         sleepThread = NoPause;
         for (int i = 0; i <= TV_APP_COUNT; ++i)
@@ -89,7 +90,6 @@ protected:
     void TearDown() override
     {
         StopTimer(pollTimer);
-        StopTimer(retryTimer);
         StopTimer(watchTimer);
         DestroyWindow(owner);
         sleepThread = Sleep;

@@ -8,9 +8,8 @@
 #include "base/seams.h"
 #include "core/af15bdaex.h"
 #include "core/dispatch.h"
-#include "core/key_filter.h"
+#include "core/key_route.h"
 #include "core/mouse.h"
-#include "core/pointer_steps.h"
 #include "core/receiver.h"
 #include "kestrel_window.h"
 #include "profiles/media_center.h"
@@ -71,7 +70,7 @@ protected:
         // Power with no application goes to the default one; none here, so it does nothing.
         defaultTvApp = 0;
         ResetKeyFilterState();
-        SetPointerBounds(1024, 768);
+        SetPointerBoundsFromDisplay(1024, 768);
         ASSERT_TRUE(PlaceCursor(500, 400));
     }
     void TearDown() override
@@ -110,9 +109,9 @@ TEST_F(Dispatch, OpenConfirmationIsBroughtToTheFrontAndGetsEnterOrEscape)
     confirmationKeys.clear();
     ASSERT_TRUE(StartMouseRecorder());
 
-    RouteKey(KEY_POWER, NULL);
-    RouteKey(0, NULL);
-    RouteKey(SUPPRESSED_KEY, NULL);
+    RouteKey(Pressed(KEY_POWER), NULL);
+    RouteKey(Pressed(0), NULL);
+    RouteKey(HeldBack(KEY_POWER), NULL);
     std::vector<UINT> buttons = RecordedMouseButtons();
     StopMouseRecorder();
     PostThreadMessageA(threadId, WM_QUIT, 0, 0);
@@ -135,7 +134,6 @@ TEST_F(Dispatch, OpenConfirmationIsBroughtToTheFrontAndGetsEnterOrEscape)
 // the clicks of 0 and 10 keep their buttons.
 TEST_F(Dispatch, MouseButtonsFollowTheSwapSettingOnlyForTheDragToggle)
 {
-    dragButtonDown = 0;
     ASSERT_TRUE(StartMouseRecorder());
     EmulateMouse(5);
     EmulateMouse(5);
@@ -161,7 +159,7 @@ TEST_F(Dispatch, CascadeMarksTheFirstRunningApplicationInDetectionOrder)
 {
     App("ArcsoftTM", "Arcsoft TotalMedia");
     App("XPERT_TVR", "XpertTVR main");
-    RouteKey(6, NULL);
+    RouteKey(Pressed(6), NULL);
     EXPECT_EQ(1, tvApps[APP_XPERTTVR].active);
     EXPECT_EQ(0, tvApps[APP_TOTALMEDIA].active);
     EXPECT_EQ(500, Cursor().x) << "a running application takes the key from the mouse";
@@ -171,7 +169,7 @@ TEST_F(Dispatch, ActiveMarkSkipsTheWindowSearch)
 {
     // Marked but not running: keys still go to it, not to the mouse.
     tvApps[APP_RARARURI].active = 1;
-    RouteKey(6, NULL);
+    RouteKey(Pressed(6), NULL);
     EXPECT_EQ(500, Cursor().x);
     EXPECT_EQ(1, tvApps[APP_RARARURI].active);
 }
@@ -179,19 +177,19 @@ TEST_F(Dispatch, ActiveMarkSkipsTheWindowSearch)
 TEST_F(Dispatch, ShutdownRequestWithARunningApplicationGoesToIt)
 {
     App("VUZEVA_DVBT", "RAR-A RURI");
-    RouteKey(KEY_SHUTDOWN_REQUEST, NULL);
+    RouteKey(Pressed(KEY_SHUTDOWN_REQUEST), NULL);
     EXPECT_EQ(1, tvApps[APP_RARARURI].active);
 }
 
 TEST_F(Dispatch, WithNoApplicationKeysDriveThePointer)
 {
-    RouteKey(6, NULL);
+    RouteKey(Pressed(6), NULL);
     EXPECT_EQ(501, Cursor().x);
-    RouteKey(2, NULL);
+    RouteKey(Pressed(2), NULL);
     EXPECT_EQ(399, Cursor().y);
-    RouteKey(KEY_POWER, NULL);
-    RouteKey(12, NULL);
-    RouteKey(200, NULL);
+    RouteKey(Pressed(KEY_POWER), NULL);
+    RouteKey(Pressed(12), NULL);
+    RouteKey(Pressed(200), NULL);
     POINT at = Cursor();
     EXPECT_EQ(501, at.x);
     EXPECT_EQ(399, at.y);
@@ -202,11 +200,11 @@ TEST_F(Dispatch, WithNoApplicationKeysDriveThePointer)
 TEST_F(Dispatch, MediaCenterIsFoundByClassAndTitle)
 {
     App("eHome Render Window", "Something else");
-    RouteKey(6, NULL);
+    RouteKey(Pressed(6), NULL);
     EXPECT_EQ(0, tvApps[APP_MEDIACENTER].active);
     EXPECT_EQ(501, Cursor().x);
     xpMediaCenter = 1;
-    RouteKey(6, NULL);
+    RouteKey(Pressed(6), NULL);
     xpMediaCenter = 0;
     EXPECT_EQ(1, tvApps[APP_MEDIACENTER].active);
 }
@@ -224,14 +222,12 @@ protected:
         ASSERT_TRUE(af15_init());
         owner = CreateWindowExA(0, "STATIC", "owner", 0, 0, 0, 0, 0, NULL, NULL, NULL, NULL);
         receiverReady = 1;
-        BindTimer(retryTimer, owner, RETRY_PERIOD_MS);
         BindTimer(pollTimer, owner, POLL_PERIOD_MS);
-        StartTimer(pollTimer);
+        StartReceiverTimers(owner, pollTimer);
     }
     void TearDown() override
     {
         StopTimer(pollTimer);
-        StopTimer(retryTimer);
         DestroyWindow(owner);
         TunerUnplugAll();
         Dispatch::TearDown();

@@ -111,11 +111,11 @@ TEST_F(Misbehaving, AnOpenThatFailsEveryOtherTimeIsRetriedUntilItHolds)
     SetStick([](StickState *s) { s->initFailsAlternately = 1; });
     ASSERT_TRUE(CreateMainWindow(GetModuleHandleA(NULL)));
     EXPECT_EQ(0, receiverReady) << "the first open failed";
-    EXPECT_TRUE(retryTimer.running);
+    EXPECT_TRUE(ReceiverRetryTimer().running);
     RetryReceiver(mainWindow, WM_TIMER, RETRY_TIMER_ID, 0);
     EXPECT_EQ(1, receiverReady);
     EXPECT_TRUE(pollTimer.running);
-    EXPECT_FALSE(retryTimer.running);
+    EXPECT_FALSE(ReceiverRetryTimer().running);
     StopTimer(pollTimer);
     QueueStickKey(5);
     Tick();
@@ -123,7 +123,7 @@ TEST_F(Misbehaving, AnOpenThatFailsEveryOtherTimeIsRetriedUntilItHolds)
     // Unplugged and back: the first open fails again, the next holds.
     ASSERT_TRUE(UnplugStick());
     Tick();
-    EXPECT_TRUE(retryTimer.running);
+    EXPECT_TRUE(ReceiverRetryTimer().running);
     ASSERT_TRUE(PlugStick());
     RetryReceiver(mainWindow, WM_TIMER, RETRY_TIMER_ID, 0);
     RetryReceiver(mainWindow, WM_TIMER, RETRY_TIMER_ID, 0);
@@ -188,7 +188,7 @@ TEST_F(Misbehaving, TheStickGoesBetweenThePresenceCheckAndTheRead)
     RedirectImport("af15bdaex.dll", "af15_GetIR", (void *)realGetIR);
     EXPECT_TRUE(commands.empty()) << "the read of a stick that is gone gives nothing";
     Tick();
-    EXPECT_TRUE(retryTimer.running);
+    EXPECT_TRUE(ReceiverRetryTimer().running);
     EXPECT_FALSE(pollTimer.running);
     ASSERT_TRUE(PlugStick());
     RetryReceiver(mainWindow, WM_TIMER, RETRY_TIMER_ID, 0);

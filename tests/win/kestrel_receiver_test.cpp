@@ -162,8 +162,8 @@ TEST_F(ReceiverStates, StartsWaitingWhenUnplugged)
 {
     StartProgramWindow();
     EXPECT_EQ(0, receiverReady);
-    EXPECT_TRUE(retryTimer.running);
-    EXPECT_EQ(3000u, retryTimer.periodMs);
+    EXPECT_TRUE(ReceiverRetryTimer().running);
+    EXPECT_EQ(3000u, ReceiverRetryTimer().periodMs);
     EXPECT_FALSE(pollTimer.running);
     StickState stick = StickSnapshot();
     EXPECT_EQ(1u, stick.initCalls) << "the receiver is opened whatever presence said";
@@ -177,7 +177,7 @@ TEST_F(ReceiverStates, StartsPollingWhenPluggedIn)
     EXPECT_EQ(1, receiverReady);
     EXPECT_TRUE(pollTimer.running);
     EXPECT_EQ(100u, pollTimer.periodMs);
-    EXPECT_FALSE(retryTimer.running);
+    EXPECT_FALSE(ReceiverRetryTimer().running);
     EXPECT_FALSE(watchTimer.running);
     EXPECT_EQ(mainWindow, watchTimer.window);
     EXPECT_EQ(0u, StickSnapshot().exitCalls);
@@ -282,7 +282,7 @@ TEST_F(ReceiverStates, UnplugIsNoticedAtTheNextTick)
     ASSERT_TRUE(WaitFor([] { return StickSnapshot().getIrCalls >= 1; }, 1000));
     ASSERT_TRUE(UnplugStick());
     DWORD unplugged = GetTickCount();
-    ASSERT_TRUE(WaitFor([] { return retryTimer.running; }, 1000));
+    ASSERT_TRUE(WaitFor([] { return ReceiverRetryTimer().running; }, 1000));
     EXPECT_LE(GetTickCount() - unplugged, 250u);
     EXPECT_FALSE(pollTimer.running);
     EXPECT_EQ(0, receiverReady);
@@ -308,7 +308,7 @@ TEST_F(ReceiverStates, FailedOpenOnRetryStaysWaiting)
     EXPECT_EQ(before.initCalls + 1, after.initCalls);
     EXPECT_EQ(before.exitCalls + 1, after.exitCalls);
     EXPECT_EQ(0, receiverReady);
-    EXPECT_TRUE(retryTimer.running);
+    EXPECT_TRUE(ReceiverRetryTimer().running);
     EXPECT_FALSE(pollTimer.running);
 }
 
@@ -321,5 +321,5 @@ TEST_F(ReceiverStates, RetryWithoutTheStickDoesNotOpen)
     EXPECT_EQ(before.initCalls, after.initCalls);
     EXPECT_EQ(before.exitCalls + 1, after.exitCalls);
     EXPECT_EQ(0, receiverReady);
-    EXPECT_TRUE(retryTimer.running);
+    EXPECT_TRUE(ReceiverRetryTimer().running);
 }

@@ -9,9 +9,8 @@
 #include "base/seams.h"
 #include "core/af15bdaex.h"
 #include "core/dispatch.h"
-#include "core/key_filter.h"
+#include "core/key_route.h"
 #include "core/mouse.h"
-#include "core/pointer_steps.h"
 #include "core/receiver.h"
 #include "dialog_probe.h"
 #include "kestrel_window.h"
@@ -116,7 +115,7 @@ protected:
         cancelSeenDialogs = false;
         watch = SetTimer(NULL, 0, 20, WatchForDialog);
         owner = OpenTestWindow("ShutdownOwner", "owner");
-        SetPointerBounds(1024, 768);
+        SetPointerBoundsFromDisplay(1024, 768);
     }
     void TearDown() override
     {
@@ -182,7 +181,7 @@ TEST_F(Shutdown, KeyElevenWithAnApplicationWindowOpensNothing)
     // Not marked active, so key 11 takes the confirmation's route first.
     windows.push_back(OpenTestWindow("ShutdownD", "Arcsoft TotalMedia"));
     cancelSeenDialogs = true;
-    RouteKey(11, owner);
+    RouteKey(Pressed(11), owner);
     PumpFor(100);
     EXPECT_EQ(0, dialogsSeen);
     EXPECT_EQ(0, shutdownDialogOpen);
@@ -264,11 +263,14 @@ TEST_F(Shutdown, AnyOtherRemoteKeyCancelsAndDoesNothingElse)
 
 TEST_F(Shutdown, KeysForwardedByTheDispatcher)
 {
-    EXPECT_EQ(VK_ESCAPE, Confirm([&](HWND) { RouteKey(SUPPRESSED_KEY, owner); })) << "a held-back repeat of Power";
+    // A repeat is held back only while an application is driven.
+    tvApps[APP_XPERTTVR].active = 1;
+    EXPECT_EQ(VK_ESCAPE, Confirm([&](HWND) { RouteKey(HeldBack(KEY_POWER), owner); })) << "a held-back repeat of Power";
+    tvApps[APP_XPERTTVR].active = 0;
     EXPECT_EQ(0u, exitCalls.size());
-    EXPECT_EQ(VK_ESCAPE, Confirm([&](HWND) { RouteKey(0, owner); }));
+    EXPECT_EQ(VK_ESCAPE, Confirm([&](HWND) { RouteKey(Pressed(0), owner); }));
     EXPECT_EQ(0u, exitCalls.size());
-    EXPECT_EQ(VK_RETURN, Confirm([&](HWND) { RouteKey(KEY_POWER, owner); }));
+    EXPECT_EQ(VK_RETURN, Confirm([&](HWND) { RouteKey(Pressed(KEY_POWER), owner); }));
     ASSERT_EQ(1u, exitCalls.size());
     EXPECT_EQ(0, exitCalls[0].flagWhenCalled);
     EXPECT_TRUE(exitCalls[0].dialogGone) << "power-off comes after the dialog";
@@ -290,7 +292,7 @@ TEST_F(Shutdown, MouseAndKeyboard)
     EXPECT_EQ(0u, exitCalls.size());
     // Later keys take their normal way again.
     ASSERT_TRUE(PlaceCursor(500, 400));
-    RouteKey(6, owner);
+    RouteKey(Pressed(6), owner);
     EXPECT_EQ(501, Cursor().x);
 
     EXPECT_EQ(IDOK, Confirm([](HWND dialog) { ClickControl(GetDlgItem(dialog, IDOK)); }));

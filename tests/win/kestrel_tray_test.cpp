@@ -430,7 +430,7 @@ TEST_F(Tray, ApplicationRunningAsAdministratorIsToldOnceByBalloonAndGetsNothing)
         tvApps[c.index].active = 1;
         shellNotices.clear();
         for (unsigned code : c.codes)
-            RouteKey((int)code, mainWindow);
+            RouteKey(Pressed((int)code), mainWindow);
         if (c.postsRefused)
             RedirectImport("user32.dll", "PostMessageA", (void *)realPostMessage);
         processIntegrity = ProcessIntegrityLevel;

@@ -7,18 +7,26 @@
 #include "core/launch_watch.h"
 #include "core/receiver.h"
 #include "core/key_filter.h"
+#include "core/key_route.h"
 #include "core/main_window.h"
-#include "core/pointer_steps.h"
+#include "core/mouse.h"
 #include "core/tray.h"
 
 // The repeat filter as at start-up: no key seen yet.
 inline void ResetKeyFilterState()
 {
-    lastKeyCode = 0;
-    lastKeyTick = 0;
-    repeatCount = 0;
-    keyIsRepeat = false;
-    pointerStepCount = 0;
+    ResetKeyFilter();
+    ResetPointerSteps();
+}
+
+// A key's first event, and a held key's repeat that a driven application does not get.
+inline KeyEvent Pressed(int code)
+{
+    return { code, 0, 0, 0 };
+}
+inline KeyEvent HeldBack(int code)
+{
+    return { code, 1, 1, 1 };
 }
 
 // Registers the window class once per process; 1 when it is registered.
@@ -33,8 +41,8 @@ inline int EnsureMainWindowClass()
 inline void DestroyProgramWindow()
 {
     StopTimer(pollTimer);
-    StopTimer(retryTimer);
     StopTimer(watchTimer);
+    // The retry dies with the window; the next start binds it afresh.
     if (mainWindow) {
         RemoveTrayIcon(mainWindow, TRAY_ICON_ID);
         DestroyWindow(mainWindow);
