@@ -13,3 +13,11 @@ int SameIgnoringCase(const char *a, const char *b)
             return 0;
     return *a == *b;
 }
+
+int SameIgnoringCase(const char *a, const char *b, size_t length)
+{
+    for (size_t i = 0; i < length; ++i)
+        if (FoldCase(a[i]) != FoldCase(b[i]))
+            return 0;
+    return 1;
+}

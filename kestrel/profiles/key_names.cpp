@@ -2,7 +2,8 @@
 // the built-in maps carry them in their posted key-downs.
 #include "profiles/key_names.h"
 
-#include <string.h>
+#include "common/text_case.h"
+#include "common/text_span.h"
 
 struct KeyNameRow {
     const char *name;
@@ -52,34 +53,19 @@ static const unsigned char functionScans[24] = {
     0x64, 0x65, 0x66, 0x67, 0x68, 0x69, 0x6A, 0x6B, 0x6C, 0x6D, 0x6E, 0x76,
 };
 
-static char Lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c;
-}
-
-static int SameName(const char *name, size_t length, const char *known)
-{
-    size_t i = 0;
-    for (; i < length && known[i]; ++i) {
-        if (Lower(name[i]) != Lower(known[i]))
-            return 0;
-    }
-    return i == length && known[i] == '\0';
-}
-
-int ReadNumber(const char *text, size_t length, unsigned long *value)
+int ReadTextNumber(TextSpan text, unsigned long *value)
 {
     unsigned int base = 10;
-    if (length > 2 && text[0] == '0' && Lower(text[1]) == 'x') {
+    if (text.length > 2 && text.text[0] == '0' && FoldCase(text.text[1]) == 'x') {
         base = 16;
-        text += 2;
-        length -= 2;
+        text.text += 2;
+        text.length -= 2;
     }
-    if (length == 0)
+    if (text.length == 0)
         return 0;
     unsigned long long number = 0;
-    for (size_t i = 0; i < length; ++i) {
-        char c = Lower(text[i]);
+    for (size_t i = 0; i < text.length; ++i) {
+        char c = FoldCase(text.text[i]);
         unsigned int digit;
         if (c >= '0' && c <= '9')
             digit = (unsigned int)(c - '0');
@@ -126,28 +112,27 @@ static int SetKey(unsigned int vk, NamedKey *key)
     return 1;
 }
 
-int LookUpKeyName(const char *name, size_t length, NamedKey *key)
+int LookUpKeyName(TextSpan name, NamedKey *key)
 {
-    if (length == 1) {
-        char c = Lower(name[0]);
+    if (name.length == 1) {
+        char c = FoldCase(name.text[0]);
         if (c >= 'a' && c <= 'z')
             return SetKey((unsigned int)(c - 'a' + 'A'), key);
         if (c >= '0' && c <= '9')
             return SetKey((unsigned int)c, key);
     }
-    if (length >= 2 && length <= 3 && Lower(name[0]) == 'f' && name[1] != '0') {
-        unsigned long number = 0;
-        if (ReadNumber(name + 1, length - 1, &number) && number >= 1 && number <= 24)
+    unsigned long number = 0;
+    if (name.length >= 2 && name.length <= 3 && FoldCase(name.text[0]) == 'f' && name.text[1] != '0') {
+        if (ReadTextNumber(TextSpan{ name.text + 1, name.length - 1 }, &number) && number >= 1 && number <= 24)
             return SetKey(0x70 + (unsigned int)number - 1, key);
     }
-    if (length > 3 && SameName(name, 3, "vk:")) {
-        unsigned long number = 0;
-        if (ReadNumber(name + 3, length - 3, &number) && number >= 1 && number <= 254)
+    if (name.length > 3 && SameIgnoringCase(name.text, "vk:", 3)) {
+        if (ReadTextNumber(TextSpan{ name.text + 3, name.length - 3 }, &number) && number >= 1 && number <= 254)
             return SetKey((unsigned int)number, key);
         return 0;
     }
     for (const KeyNameRow &row : namedKeys) {
-        if (SameName(name, length, row.name))
+        if (SpanIs(name, row.name))
             return SetKey(row.vk, key);
     }
     return 0;

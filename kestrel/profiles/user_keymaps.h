@@ -26,12 +26,12 @@ struct UserApp {
     char windowClass[USER_PATTERN_SIZE];
     char windowTitle[USER_PATTERN_SIZE];
     int repeatEvery;   // a held key passes every Nth repeat; 0 passes none
-    KeyMap map;        // its rows within userRows
+    KeyMap map;        // its rows within the file's row table
 };
 
+// shared: written by ParseUserKeymaps, read by user_app_windows.cpp, core/user_route.cpp, tests.
 extern UserApp userApps[USER_APP_MAX];
 extern int userAppCount;
-extern KeyMapRow userRows[USER_ROW_MAX];
 
 // Replaces the user's applications by those of text (length bytes, not terminated).
 // problems gets the message for the lines that were skipped (fileName, line number, the line,

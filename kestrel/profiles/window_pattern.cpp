@@ -3,19 +3,7 @@
 
 #include <string.h>
 
-static char Lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c;
-}
-
-static int SameText(const char *a, const char *b, size_t length)
-{
-    for (size_t i = 0; i < length; ++i) {
-        if (Lower(a[i]) != Lower(b[i]))
-            return 0;
-    }
-    return 1;
-}
+#include "common/text_case.h"
 
 int MatchWindowPattern(const char *pattern, const char *text)
 {
@@ -30,13 +18,13 @@ int MatchWindowPattern(const char *pattern, const char *text)
     if (coreLength > textLength)
         return 0;
     if (!anyBefore && !anyAfter)
-        return coreLength == textLength && SameText(core, text, coreLength);
+        return coreLength == textLength && SameIgnoringCase(core, text, coreLength);
     if (!anyBefore)
-        return SameText(core, text, coreLength);
+        return SameIgnoringCase(core, text, coreLength);
     if (!anyAfter)
-        return SameText(core, text + textLength - coreLength, coreLength);
+        return SameIgnoringCase(core, text + textLength - coreLength, coreLength);
     for (size_t at = 0; at + coreLength <= textLength; ++at) {
-        if (SameText(core, text + at, coreLength))
+        if (SameIgnoringCase(core, text + at, coreLength))
             return 1;
     }
     return 0;

@@ -1,13 +1,42 @@
-// The pieces of the user's key maps that need no window system: key names and the lParam of
-// a posted key, window patterns, the repeat rule of a section and the code viewer's lines.
+// The pieces of the user's key maps that need no window system: the file's lines, key names
+// and the lParam of a posted key, window patterns, the repeat rule of a section and the code
+// viewer's lines.
 #include <gtest/gtest.h>
 #include <string.h>
 #include <string>
 
+#include "common/text_span.h"
 #include "core/key_filter.h"
 #include "profiles/key_names.h"
 #include "profiles/window_pattern.h"
 #include "ui/code_line.h"
+
+static std::string Text(TextSpan span)
+{
+    return std::string(span.text, span.length);
+}
+
+TEST(UserKeyNames, LinesAreReadWithoutCommentsAndBlanks)
+{
+    const char text[] = "; my remote\r\n\t[ Player ]  \r\nclass=A;B\t; its window\n\n24 = key Up ;";
+    // Each line's content, then the line as a message shows it.
+    const char *lines[][2] = {
+        { "", "; my remote" }, { "[ Player ]", "[ Player ]" }, { "class=A;B", "class=A;B\t; its window" },
+        { "", "" }, { "24 = key Up", "24 = key Up ;" },
+    };
+    TextSpan all = { text, strlen(text) }, line, raw;
+    for (const auto &expected : lines) {
+        ASSERT_EQ(1, NextSpanLine(&all, &line, &raw)) << expected[1];
+        EXPECT_EQ(expected[0], Text(line));
+        EXPECT_EQ(expected[1], Text(raw));
+    }
+    EXPECT_EQ(0, NextSpanLine(&all, &line, &raw)) << "the text ends with its last line";
+    char out[6];
+    EXPECT_EQ(1, CopySpan(out, sizeof out, TextSpan{ "Title", 5 }));
+    EXPECT_STREQ("Title", out);
+    EXPECT_EQ(0, CopySpan(out, sizeof out, TextSpan{ "Titles", 6 })) << "cut to fit, and says so";
+    EXPECT_STREQ("Title", out);
+}
 
 struct NameCase {
     const char *name;
@@ -44,7 +73,7 @@ TEST(UserKeyNames, NamesGiveTheKeyAndItsPostedLParam)
     };
     for (const NameCase &c : cases) {
         NamedKey key = { 0, 0, 0 };
-        ASSERT_EQ(c.known, LookUpKeyName(c.name, strlen(c.name), &key)) << c.name;
+        ASSERT_EQ(c.known, LookUpKeyName(TextSpan{ c.name, strlen(c.name) }, &key)) << c.name;
         if (!c.known)
             continue;
         EXPECT_EQ(c.vk, key.vk) << c.name;
@@ -52,7 +81,7 @@ TEST(UserKeyNames, NamesGiveTheKeyAndItsPostedLParam)
     }
     // A name is read over its length only, as the reader hands names out of a longer line.
     NamedKey key = { 0, 0, 0 };
-    ASSERT_EQ(1, LookUpKeyName("F1+Up", 2, &key));
+    ASSERT_EQ(1, LookUpKeyName(TextSpan{ "F1+Up", 2 }, &key));
     EXPECT_EQ(112u, key.vk);
 }
 
@@ -66,7 +95,7 @@ TEST(UserKeyNames, NumbersAreDecimalOrHexadecimalUpTo32Bits)
     };
     for (const auto &c : cases) {
         unsigned long value = 77;
-        ASSERT_EQ(c.ok, ReadNumber(c.text, strlen(c.text), &value)) << c.text;
+        ASSERT_EQ(c.ok, ReadTextNumber(TextSpan{ c.text, strlen(c.text) }, &value)) << c.text;
         if (c.ok) {
             EXPECT_EQ(c.value, value) << c.text;
         }

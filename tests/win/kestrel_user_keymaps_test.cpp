@@ -184,6 +184,22 @@ TEST(UserKeyMaps, TheRowTableHasRoomForOneFileAndNoMore)
     EXPECT_EQ(USER_ROW_MAX, userApps[0].map.rowCount);
 }
 
+TEST(UserKeyMaps, ALineBeyondALimitSaysWhatTheLimitIs)
+{
+    std::string text = "[P]\nclass=" + std::string(USER_PATTERN_SIZE, 'C') + "\n1=pause 0";
+    for (int action = 0; action < 64; ++action)
+        text += ", pause 0";
+    text += "\n";
+    for (int app = 0; app < USER_APP_MAX; ++app)
+        text += "[Q]\ntitle=Q\n";
+    EXPECT_EQ(3, Parse(text));
+    for (const char *expected : { "    expected a class or title of at most 127 characters\n",
+                                  "Line 3: 1=pause 0, pause 0", "    expected at most 64 actions on a line\n",
+                                  "Line 66: [Q]\n    expected at most 32 applications\n" })
+        EXPECT_NE(std::string::npos, problems.find(expected)) << expected << problems;
+    EXPECT_EQ(USER_APP_MAX, userAppCount);
+}
+
 // The scan codes of the letters, digits and F1..F12 are those the system's own US keyboard
 // layout gives.
 TEST(UserKeyMaps, PostedKeysCarryTheScanCodesOfTheKeyboardLayout)
@@ -191,13 +207,13 @@ TEST(UserKeyMaps, PostedKeysCarryTheScanCodesOfTheKeyboardLayout)
     std::string names = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     for (char name : names) {
         NamedKey key = { 0, 0, 0 };
-        ASSERT_EQ(1, LookUpKeyName(&name, 1, &key)) << name;
+        ASSERT_EQ(1, LookUpKeyName(TextSpan{ &name, 1 }, &key)) << name;
         EXPECT_EQ(MapVirtualKeyA(key.vk, 0), key.scan) << name;
     }
     for (int number = 1; number <= 12; ++number) {
         std::string name = "F" + std::to_string(number);
         NamedKey key = { 0, 0, 0 };
-        ASSERT_EQ(1, LookUpKeyName(name.c_str(), name.size(), &key)) << name;
+        ASSERT_EQ(1, LookUpKeyName(TextSpan{ name.c_str(), name.size() }, &key)) << name;
         EXPECT_EQ(MapVirtualKeyA(key.vk, 0), key.scan) << name;
     }
 }
