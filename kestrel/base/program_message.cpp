@@ -3,22 +3,21 @@
 
 #include "res/resource.h"
 
+const char *ProgramString(UINT id, char *text, int size)
+{
+    if (!LoadStringA(GetModuleHandleA(NULL), id, text, size))
+        text[0] = '\0';
+    return text;
+}
+
 int ShowProgramMessage(UINT textId, UINT style)
 {
-    HINSTANCE program = GetModuleHandleA(NULL);
-    char caption[100];
     char text[200];
-    if (!LoadStringA(program, IDS_WINDOW_TITLE, caption, sizeof caption))
-        caption[0] = '\0';
-    if (!LoadStringA(program, textId, text, sizeof text))
-        text[0] = '\0';
-    return MessageBoxA(NULL, text, caption, style);
+    return ShowProgramText(ProgramString(textId, text, sizeof text), style);
 }
 
 int ShowProgramText(const char *text, UINT style)
 {
     char caption[100];
-    if (!LoadStringA(GetModuleHandleA(NULL), IDS_WINDOW_TITLE, caption, sizeof caption))
-        caption[0] = '\0';
-    return MessageBoxA(NULL, text, caption, style);
+    return MessageBoxA(NULL, text, ProgramString(IDS_WINDOW_TITLE, caption, sizeof caption), style);
 }

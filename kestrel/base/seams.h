@@ -6,24 +6,24 @@
 
 #include <windows.h>
 
-// Switching the machine off, ExitWindowsEx unless a test replaces it.
+// shared: the product calls it, a test replaces it. Switching the machine off: ExitWindowsEx.
 extern BOOL (WINAPI *exitWindows)(UINT flags, DWORD reason);
-// Millisecond tick, GetTickCount unless a test replaces it.
+// shared: the product calls it, a test replaces it. Millisecond tick: GetTickCount.
 extern DWORD (WINAPI *clockTick)(void);
-// Suspends the thread, Sleep unless a test replaces it.
+// shared: the product calls it, a test replaces it. Suspends the thread: Sleep.
 extern VOID (WINAPI *sleepThread)(DWORD milliseconds);
-// The Windows version, GetVersionExA unless a test replaces it.
+// shared: the product calls it, a test replaces it. The Windows version: GetVersionExA.
 extern BOOL (WINAPI *windowsVersion)(OSVERSIONINFOA *version);
 
-// Bringing a window to the front, SetForegroundWindow unless a test replaces it: Windows
-// refuses a background program while the foreground is locked, Wine never does.
+// To the front: Windows refuses a background program while the foreground is locked, Wine never.
+// shared: the product calls it, a test replaces it. SetForegroundWindow.
 extern BOOL (WINAPI *setForegroundWindow)(HWND window);
 // Opening kestrel's settings key under HKEY_LOCAL_MACHINE with the access asked for, creating
-// it when create is set; a registry error code. RegOpenKeyExA or RegCreateKeyExA unless a test
-// replaces it: Wine opens every key with all access, Windows refuses a standard user.
+// it when create is set; a registry error code (Wine gives all access; Windows refuses a standard user).
+// shared: the product calls it, a test replaces it. RegOpenKeyExA or RegCreateKeyExA.
 extern LONG (*openSettingsKey)(const char *path, REGSAM access, int create, HKEY *key);
-// The integrity level of a process (see base/process_integrity.h), ProcessIntegrityLevel
-// unless a test replaces it: under Wine every process has the same.
+// A process's integrity level (base/process_integrity.h); under Wine every process has the same.
+// shared: the product calls it, a test replaces it. ProcessIntegrityLevel.
 extern DWORD (*processIntegrity)(DWORD processId);
 
 #endif

@@ -20,7 +20,6 @@ void CALLBACK WatchLaunchedApp(HWND, UINT, UINT_PTR, DWORD)
     }
     if (FindDetectionWindow(index))
         return;
-    ClearAppActive(index);
+    EndLaunchWatch(index);
     StopTimer(watchTimer);
-    launchWatch[index] = 0;
 }

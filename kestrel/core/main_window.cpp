@@ -18,13 +18,18 @@
 #include "ui/code_viewer.h"
 #include "ui/setting_dialog.h"
 
-HINSTANCE appInstance = NULL;
-HWND mainWindow = NULL;
-char windowTitle[100];
-char windowClassName[100];
+static HINSTANCE appInstance = NULL;
+static HWND mainWindow = NULL;
+static char windowTitle[100];
+static char windowClassName[100];
 
 // Sent to every top-level window when Explorer (and so the tray) starts again.
 static UINT taskbarCreatedMessage = 0;
+
+HWND MainWindow(void)
+{
+    return mainWindow;
+}
 
 int RegisterMainWindowClass(HINSTANCE instance)
 {

@@ -4,11 +4,8 @@
 
 #include <windows.h>
 
-extern HINSTANCE appInstance;
-extern HWND mainWindow;
-extern char windowTitle[100];
-extern char windowClassName[100];
-
+// The hidden window as created last; NULL before.
+HWND MainWindow(void);
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Loads the title and class name and registers the window class; 0 on failure.
 int RegisterMainWindowClass(HINSTANCE instance);

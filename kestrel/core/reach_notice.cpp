@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "base/program_message.h"
 #include "common/bounded_text.h"
 #include "core/tray.h"
 #include "profiles/catalogue.h"
@@ -18,16 +19,12 @@ void TellUnreachableApps(void)
         if (!tvApps[index].outOfReach || told[index])
             return false;
         told[index] = 1;
-        HINSTANCE program = GetModuleHandleA(NULL);
         char title[64];
         char rest[200];
         char text[256];
-        if (!LoadStringA(program, IDS_WINDOW_TITLE, title, sizeof title))
-            title[0] = '\0';
-        if (!LoadStringA(program, IDS_OUT_OF_REACH, rest, sizeof rest))
-            rest[0] = '\0';
-        FormatText(text, sizeof text, "%s%s", CatalogueEntry(index)->menuText, rest);
-        ShowTrayBalloon(title, text);
+        FormatText(text, sizeof text, "%s%s", CatalogueEntry(index)->menuText,
+                   ProgramString(IDS_OUT_OF_REACH, rest, sizeof rest));
+        ShowTrayBalloon(ProgramString(IDS_WINDOW_TITLE, title, sizeof title), text);
         return false;
     });
 }

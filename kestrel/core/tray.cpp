@@ -1,6 +1,9 @@
 // Tray icon 10 with callback message 1001, and the menu it opens.
 #include "core/tray.h"
 
+#include <shellapi.h>
+
+#include "base/program_message.h"
 #include "common/bounded_text.h"
 #include "profiles/app_marks.h"
 #include "profiles/catalogue.h"
@@ -8,9 +11,9 @@
 #include "settings/settings.h"
 #include "settings/switching.h"
 
-NOTIFYICONDATAA trayIconData;
-HMENU trayMenu = NULL;
-
+// The icon as added, for its refresh and its balloons, and the menu last shown.
+static NOTIFYICONDATAA trayIconData;
+static HMENU trayMenu = NULL;
 
 int AddTrayIcon(HWND window, UINT iconId, HICON icon, const char *tip)
 {
@@ -58,6 +61,14 @@ int ShowTrayBalloon(const char *title, const char *text)
     return Shell_NotifyIconA(NIM_MODIFY, &balloon) != FALSE;
 }
 
+// A separator, then an item with its text from the string table.
+static void AppendTextItem(HMENU menu, UINT command, UINT textId)
+{
+    char text[32];
+    AppendMenuA(menu, MF_SEPARATOR, 0, NULL);
+    AppendMenuA(menu, MF_STRING, command, ProgramString(textId, text, sizeof text));
+}
+
 HMENU BuildTrayMenu(void)
 {
     HMENU menu = CreatePopupMenu();
@@ -69,12 +80,9 @@ HMENU BuildTrayMenu(void)
         UINT flags = IsAppWindowPresent(defaultTvApp) == 1 ? MF_CHECKED : MF_STRING;
         AppendMenuA(menu, flags, CMD_LAUNCH_BASE + defaultTvApp, entry->menuText);
     }
-    AppendMenuA(menu, MF_SEPARATOR, 0, NULL);
-    AppendMenuA(menu, MF_STRING, CMD_SETTING, "Setting");
-    AppendMenuA(menu, MF_SEPARATOR, 0, NULL);
-    AppendMenuA(menu, MF_STRING, CMD_ABOUT, "About");
-    AppendMenuA(menu, MF_SEPARATOR, 0, NULL);
-    AppendMenuA(menu, MF_STRING, CMD_EXIT, "Exit");
+    AppendTextItem(menu, CMD_SETTING, IDS_MENU_SETTING);
+    AppendTextItem(menu, CMD_ABOUT, IDS_MENU_ABOUT);
+    AppendTextItem(menu, CMD_EXIT, IDS_MENU_EXIT);
     return menu;
 }
 

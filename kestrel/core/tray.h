@@ -3,13 +3,8 @@
 #define KESTREL_TRAY_H
 
 #include <windows.h>
-#include <shellapi.h>
-
 
 enum { TRAY_ICON_ID = 10, TRAY_CALLBACK_MESSAGE = 1001 };
-
-extern NOTIFYICONDATAA trayIconData;
-extern HMENU trayMenu;
 
 int AddTrayIcon(HWND window, UINT iconId, HICON icon, const char *tip);
 int RemoveTrayIcon(HWND window, UINT iconId);

@@ -1,6 +1,7 @@
 // Entry point of kestrel: one instance, a hidden window, the message loop.
 #include <windows.h>
 
+#include "common/text_case.h"
 #include "core/main_window.h"
 #include "res/resource.h"
 #include "ui/code_viewer.h"
@@ -17,7 +18,7 @@ static int AsksForCodeViewer(const char *commandLine)
         while (at[length] && at[length] != ' ' && at[length] != '\t')
             ++length;
         size_t same = 0;
-        while (same < length && same < sizeof option - 1 && (at[same] | 0x20) == option[same])
+        while (same < length && same < sizeof option - 1 && FoldCase(at[same]) == option[same])
             ++same;
         if (length == sizeof option - 1 && same == length)
             return 1;
@@ -49,7 +50,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     while (GetMessageA(&message, NULL, 0, 0) > 0) {
         if (TranslateAcceleratorA(message.hwnd, accelerators, &message))
             continue;
-        if (codeViewerWindow && IsDialogMessageA(codeViewerWindow, &message))
+        if (IsCodeViewerMessage(&message))
             continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);

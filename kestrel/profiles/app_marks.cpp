@@ -17,8 +17,10 @@ int AppListedAsInstalled(int index)
     return AppInstalledMark(index);
 }
 
-void ClearAppActive(int index)
+void EndLaunchWatch(int index)
 {
-    if (IsTvAppIndex(index))
-        tvApps[index].active = 0;
+    if (!IsTvAppIndex(index))
+        return;
+    tvApps[index].active = 0;
+    launchWatch[index] = 0;
 }

@@ -8,7 +8,8 @@ int AppInstalledMark(int index);
 // Whether the application counts as installed for a list or menu that is being built: the
 // mark, except for Media Center, which is looked for again because it can arrive later.
 int AppListedAsInstalled(int index);
-// Drops application index's active mark.
-void ClearAppActive(int index);
+// Ends the watch over a launched application whose window is gone: drops its active mark and
+// its launch-watch flag.
+void EndLaunchWatch(int index);
 
 #endif

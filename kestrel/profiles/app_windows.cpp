@@ -7,6 +7,19 @@
 #include "profiles/detection_order.h"
 #include "profiles/profile.h"
 
+// The first top-level window, front to back, whose text as read (its class or its title)
+// agrees with wanted over count characters (strncmp rules). A window closing during the walk
+// has no text to read; an empty one would match an application whose launch class is empty.
+static HWND FindTopLevelWindow(int (WINAPI *readText)(HWND, LPSTR, int), const char *wanted, size_t count)
+{
+    for (HWND window = GetWindow(GetDesktopWindow(), GW_CHILD); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        char text[128];
+        if (readText(window, text, sizeof text) && strncmp(text, wanted, count) == 0)
+            return window;
+    }
+    return NULL;
+}
+
 HWND FindDetectionWindow(int index)
 {
     const TvAppEntry *entry = CatalogueEntry(index);
@@ -24,7 +37,9 @@ HWND FindAppWindow(int index)
     const TvAppEntry *entry = CatalogueEntry(index);
     if (!entry)
         return NULL;
-    return entry->findAppWindow ? entry->findAppWindow(index) : FindDetectionWindow(index);
+    if (entry->titleCaseCounted)
+        return FindTopLevelWindow(GetWindowTextA, entry->windowTitle, strlen(entry->windowTitle) + 1);
+    return FindDetectionWindow(index);
 }
 
 HWND FindWindowByClassPrefix(int index)
@@ -33,16 +48,7 @@ HWND FindWindowByClassPrefix(int index)
         return NULL;
     const TvAppProfile &profile = tvApps[index];
     size_t length = strnlen(profile.windowName, sizeof profile.windowName);
-    for (HWND window = GetWindow(GetDesktopWindow(), GW_CHILD); window; window = GetWindow(window, GW_HWNDNEXT)) {
-        char className[128];
-        // A window closing during the walk has no class to read; an empty one would match
-        // an application whose launch class is empty.
-        if (!GetClassNameA(window, className, sizeof className))
-            continue;
-        if (strncmp(className, profile.launchClass, length) == 0)
-            return window;
-    }
-    return NULL;
+    return FindTopLevelWindow(GetClassNameA, profile.launchClass, length);
 }
 
 int NoTvAppWindowPresent(void)

@@ -38,9 +38,9 @@ struct TvAppEntry {
     // present (Media Center's shell); looked for at every launch. 1 with the path, -1 present
     // but the path did not fit, 0 absent. NULL: none.
     int (*ownLaunchPath)(char *path, size_t size);
-    // The application's own window lookup, for its key map, close and Power key; NULL: the
-    // running check above.
-    HWND (*findAppWindow)(int index);
+    // The application's own window lookup, for its key map, close and Power key: 1, the first
+    // top-level window with windowTitle letter for letter (WinDVR); 0, the running check above.
+    int titleCaseCounted;
     CloseAction close;
     const KeyMap *keyMap;
 };

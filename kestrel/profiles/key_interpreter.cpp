@@ -81,7 +81,7 @@ static int PerformRow(HWND window, const KeyMap &map, const KeyMapRow &row, unsi
 void RunKeyMap(int index, const KeyMap &map, unsigned int code)
 {
     int digit = DigitOfKey(code);
-    int refusedBefore = refusedPosts;
+    int refusedBefore = RefusedPosts();
     DWORD pauseMs = 0;
     int matched = 0;
     HWND window = NULL;
@@ -111,7 +111,7 @@ void RunKeyMap(int index, const KeyMap &map, unsigned int code)
             break;
         }
     }
-    if (refusedPosts != refusedBefore)
+    if (RefusedPosts() != refusedBefore)
         tvApps[index].outOfReach = 1;
     // Some applications need the time to act on a command before the next key.
     if (pauseMs)

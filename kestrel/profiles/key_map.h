@@ -16,6 +16,10 @@ enum KeyAction {
     KEY_PAUSE           // sleeps value ms where it stands
 };
 
+// The private messages that carry commands, for the maps and the close actions alike:
+// XpertTVR's and RAR-A RURI's, and DeverOroru's and ZoruvUviro Zuvava's (their main panels).
+enum { TVR_COMMAND_MESSAGE = 3024, MAIN_PANEL_COMMAND_MESSAGE = 4024 };
+
 // Stands for the ten digit keys, codes 30 (digit 1) to 38 (digit 9) and 39 (digit 0);
 // value is then a base to which the digit is added.
 enum { DIGIT_KEYS = 0x100 };

@@ -25,4 +25,4 @@ static const KeyMapRow rows[] = {
     Command(82, 4001),
 };
 
-const KeyMap deverOroruKeys = { KEY_MAP_ROWS(rows), 4024, 0, 0, NULL };
+const KeyMap deverOroruKeys = { KEY_MAP_ROWS(rows), MAIN_PANEL_COMMAND_MESSAGE, 0, 0, NULL };

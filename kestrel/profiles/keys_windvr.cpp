@@ -1,8 +1,5 @@
 // WinDVR: key-downs posted with each key's own lParam, and its command message 911.
-// Its window is known only by a title compared case for case.
 #include "profiles/keys_windvr.h"
-
-#include <string.h>
 
 static const UINT WINDVR_COMMAND = 911;
 
@@ -29,15 +26,3 @@ static const KeyMapRow rows[] = {
 };
 
 const KeyMap winDvrKeys = { KEY_MAP_ROWS(rows), 0, 0, 0, NULL };
-
-HWND FindWinDvrWindow(int)
-{
-    static const char title[] = "InterVideo WinDVR";
-    for (HWND window = GetWindow(GetDesktopWindow(), GW_CHILD); window; window = GetWindow(window, GW_HWNDNEXT)) {
-        char text[128];
-        int length = GetWindowTextA(window, text, sizeof text);
-        if (length == (int)(sizeof title - 1) && memcmp(text, title, sizeof title - 1) == 0)
-            return window;
-    }
-    return NULL;
-}

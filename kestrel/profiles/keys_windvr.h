@@ -1,4 +1,4 @@
-// WinDVR's key map, and its window: known only by a title compared case for case.
+// WinDVR's key map.
 #ifndef KESTREL_KEYS_WINDVR_H
 #define KESTREL_KEYS_WINDVR_H
 
@@ -7,8 +7,5 @@
 #include "profiles/key_map.h"
 
 extern const KeyMap winDvrKeys;
-
-// The first top-level window titled exactly "InterVideo WinDVR", case counted.
-HWND FindWinDvrWindow(int index);
 
 #endif

@@ -25,4 +25,4 @@ static const KeyMapRow rows[] = {
     Command(82, 4001),
 };
 
-const KeyMap xpertTvrKeys = { KEY_MAP_ROWS(rows), 3024, 0, 0, NULL };
+const KeyMap xpertTvrKeys = { KEY_MAP_ROWS(rows), TVR_COMMAND_MESSAGE, 0, 0, NULL };

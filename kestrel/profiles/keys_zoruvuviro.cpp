@@ -7,8 +7,6 @@
 #include "profiles/primitives.h"
 #include "profiles/profile.h"
 
-static const UINT ZORUV_COMMAND = 4024;
-
 static const KeyMapRow rows[] = {
     Routed(5, 4003, 'n'),
     Routed(7, 35004, 'p'),
@@ -34,6 +32,8 @@ static const KeyMapRow rows[] = {
     Routed(82, 4001, 'n'),
 };
 
+enum { POPUP_SEARCH_STEPS = 7, PICTURE_VIEW_STEP = 5 };
+
 struct PopupWindow {
     const char *windowClass;
     const char *title;
@@ -49,9 +49,11 @@ static const PopupWindow popups[POPUP_SEARCH_STEPS] = {
     { "TWizardForm", "WizardForm" },
 };
 
-HWND popupHandles[POPUP_SEARCH_STEPS];
+// The result of each search step (index 0 is step 1), as the last search stored it.
+static HWND popupHandles[POPUP_SEARCH_STEPS];
 
-HWND PopupSearch(void)
+// The first visible pop-up window, or NULL; stores every search's result.
+static HWND PopupSearch(void)
 {
     for (int step = 0; step < POPUP_SEARCH_STEPS; ++step) {
         popupHandles[step] = FindWindowExA(GetDesktopWindow(), NULL, popups[step].windowClass, popups[step].title);
@@ -72,19 +74,19 @@ static void RouteZoruvKey(int index, HWND main, const KeyMapRow &row, unsigned i
             return;
         if (popup) {
             Activate(popup);
-            PostCommand(popup, ZORUV_COMMAND, command, 0);
+            PostCommand(popup, MAIN_PANEL_COMMAND_MESSAGE, command, 0);
         } else {
-            PostCommand(main, ZORUV_COMMAND, command, 0);
+            PostCommand(main, MAIN_PANEL_COMMAND_MESSAGE, command, 0);
         }
         return;
     case 'm':
         if (main)
-            PostCommand(main, ZORUV_COMMAND, command, 0);
+            PostCommand(main, MAIN_PANEL_COMMAND_MESSAGE, command, 0);
         return;
     case 'v':
         // The PictureView handle is refreshed only by a search that got past pop-ups 1 to 4.
         if (main && popup != popupHandles[PICTURE_VIEW_STEP - 1])
-            PostCommand(main, ZORUV_COMMAND, command, 0);
+            PostCommand(main, MAIN_PANEL_COMMAND_MESSAGE, command, 0);
         return;
     case 's':
         command = zoruvSkinFlag == 1 ? 20 : command;
@@ -93,7 +95,7 @@ static void RouteZoruvKey(int index, HWND main, const KeyMapRow &row, unsigned i
         break;
     }
     if (main && !popup)
-        PostCommand(main, ZORUV_COMMAND, command, 0);
+        PostCommand(main, MAIN_PANEL_COMMAND_MESSAGE, command, 0);
 }
 
-const KeyMap zoruvUviroKeys = { KEY_MAP_ROWS(rows), ZORUV_COMMAND, 0, 0, RouteZoruvKey };
+const KeyMap zoruvUviroKeys = { KEY_MAP_ROWS(rows), MAIN_PANEL_COMMAND_MESSAGE, 0, 0, RouteZoruvKey };

@@ -5,8 +5,8 @@
 
 #include <stddef.h>
 
-// 1 when the last successful detection found the Windows XP edition, whose window is
-// recognised by its class alone.
+// 1 when the last successful detection found the Windows XP edition, known by its class alone.
+// shared: the detection sets it, the catalogue's lookup reads it.
 extern int xpMediaCenter;
 
 // 1 when Windows Media Center is present; then marks its profile installed and sets xpMediaCenter.

@@ -95,7 +95,12 @@ int TapKey(HWND window, BYTE vk)
     return ChordKeys(window, 0, 0, vk);
 }
 
-int refusedPosts = 0;
+static int refusedPosts = 0;
+
+int RefusedPosts(void)
+{
+    return refusedPosts;
+}
 
 void PostCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {

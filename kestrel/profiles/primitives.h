@@ -29,7 +29,7 @@ int ChordKeys(HWND window, BYTE modifier1, BYTE modifier2, BYTE vk);
 // ChordKeys without modifiers.
 int TapKey(HWND window, BYTE vk);
 // How many posts Windows refused since start: a receiver running elevated refuses them.
-extern int refusedPosts;
+int RefusedPosts(void);
 
 // A posted WM_KEYDOWN with the given lParam; never followed by a key-up.
 void PostKeyDown(HWND window, UINT vk, LPARAM lParam);

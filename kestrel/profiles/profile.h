@@ -21,11 +21,11 @@ struct TvAppProfile {
     int outOfReach;
 };
 
-// Indexed 1..9 by TV application index; slot 0 is unused.
+// shared: the catalogue, the profile operations, the dispatcher, the reach notice; slot 0 unused.
 extern TvAppProfile tvApps[TV_APP_COUNT + 1];
-// Set by a launch, read and cleared by the launch watcher; indexed like tvApps.
+// shared: set by a Power key's launch, read by the launch watcher, cleared by EndLaunchWatch.
 extern int launchWatch[TV_APP_COUNT + 1];
-// 1 when ZoruvUviro Zuvava's installation has its playback toolbar skin.
+// shared: 1 when ZoruvUviro Zuvava has its playback toolbar skin; set by its probe, read by its map.
 extern int zoruvSkinFlag;
 
 // Fills installed, active, installDir and exeName from a string value under HKEY_LOCAL_MACHINE.

@@ -1,8 +1,7 @@
-// Power key, close and key dispatch of each application, driven by its catalogue row.
+// Power key, launch, close and key dispatch of each application, driven by its catalogue row.
 #include "profiles/profile_ops.h"
 
-#include <windows.h>
-
+#include "base/program_message.h"
 #include "profiles/app_windows.h"
 #include "profiles/catalogue.h"
 #include "profiles/detection_order.h"
@@ -11,6 +10,34 @@
 #include "profiles/primitives.h"
 #include "profiles/profile.h"
 #include "profiles/window_reach.h"
+#include "res/resource.h"
+
+HWND Launch(int index, int defaultApp)
+{
+    if (!IsTvAppIndex(index))
+        return NULL;
+    HWND running = FindRunningInstance(index);
+    if (running)
+        return running;
+    if (tvApps[index].installed == 0)
+        return NULL;
+    if (!StartInstalledApp(index, defaultApp))
+        ShowProgramMessage(IDS_LAUNCH_FAILED, MB_OK);
+    return FindRunningInstance(index);
+}
+
+HWND ActivateOrLaunch(int index, int defaultApp)
+{
+    if (!IsTvAppIndex(index) || tvApps[index].installed != 1)
+        return NULL;
+    HWND window = FindWindowByClassPrefix(index);
+    if (!window)
+        window = Launch(index, defaultApp);
+    if (!window)
+        return NULL;
+    Activate(window);
+    return window;
+}
 
 int CloseApp(int index)
 {
@@ -31,9 +58,9 @@ int CloseApp(int index)
         if (!ChordKeys(window, VK_MENU, 0, VK_F4))
             return 0;
     } else {
-        int refusedBefore = refusedPosts;
+        int refusedBefore = RefusedPosts();
         PostCommand(window, entry->close.message, entry->close.wParam, entry->close.lParam);
-        if (refusedPosts != refusedBefore) {
+        if (RefusedPosts() != refusedBefore) {
             profile.outOfReach = 1;
             return 0;
         }

@@ -2,6 +2,13 @@
 #ifndef KESTREL_PROFILE_OPS_H
 #define KESTREL_PROFILE_OPS_H
 
+#include <windows.h>
+
+// A running instance's window if there is one; else starts the installed application (a
+// message says when that failed) and returns its window if it exists already; else NULL.
+HWND Launch(int index, int defaultApp);
+// The installed application's window brought to the front, launching it when no class match runs.
+HWND ActivateOrLaunch(int index, int defaultApp);
 // Power key for application index: close it when its window exists, else start it (with
 // defaultApp as the default application). 1 when it took the launch path, whether or not
 // anything started, so that the caller watches for the window; 0 when it closed or did nothing.

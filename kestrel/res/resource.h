@@ -17,7 +17,7 @@
 #define IDC_COPY 13
 
 // Strings: the main window's title (also every message box's caption and the tray tip) and
-// class name, then the texts of the message boxes.
+// class name, the texts of the message boxes, then the tray menu's items.
 #define IDS_WINDOW_TITLE 22
 #define IDS_WINDOW_CLASS 23
 #define IDS_RECEIVER_MISSING 24
@@ -26,6 +26,9 @@
 #define IDS_POWER_OFF_FAILED 27
 #define IDS_SAVE_FAILED 28
 #define IDS_OUT_OF_REACH 29
+#define IDS_MENU_SETTING 30
+#define IDS_MENU_ABOUT 31
+#define IDS_MENU_EXIT 32
 
 #define IDR_ACCELERATORS 23
 

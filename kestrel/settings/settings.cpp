@@ -26,7 +26,7 @@ static int WriteNumber(HKEY key, const char *name, DWORD number)
 
 // The first four bytes of a value of any type and length (fewer read as zero bytes); 1 when
 // the value exists. A longer value must still count as present, or it would be overwritten.
-static int ReadNumber(HKEY key, const char *name, DWORD *number)
+static int ReadRegistryNumber(HKEY key, const char *name, DWORD *number)
 {
     DWORD size = 0;
     if (RegQueryValueExA(key, name, NULL, NULL, NULL, &size) != ERROR_SUCCESS)
@@ -54,11 +54,11 @@ static int ReadNumber(HKEY key, const char *name, DWORD *number)
 static void ReadValues(HKEY key, int writable)
 {
     DWORD number;
-    if (ReadNumber(key, "DefaultTVAPP", &number))
+    if (ReadRegistryNumber(key, "DefaultTVAPP", &number))
         defaultTvApp = (int)number;
     else if (writable)
         WriteNumber(key, "DefaultTVAPP", (DWORD)defaultTvApp);
-    if (ReadNumber(key, "AlwaysRemoteOff", &number))
+    if (ReadRegistryNumber(key, "AlwaysRemoteOff", &number))
         alwaysRemoteOff = number == 1;
     else if (writable)
         WriteNumber(key, "AlwaysRemoteOff", 0);

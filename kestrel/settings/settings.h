@@ -2,10 +2,10 @@
 #ifndef KESTREL_SETTINGS_H
 #define KESTREL_SETTINGS_H
 
-// TV application index of the default application (DefaultTVAPP); 9 until read, used
-// unchecked, so that a number outside 1..9 simply selects nothing.
+// DefaultTVAPP's application index, 9 until read; unchecked: a number outside 1..9 selects nothing.
+// shared: set by the store, switching and the Setting dialog, read by the dispatcher and the tray.
 extern int defaultTvApp;
-// AlwaysRemoteOff read as exactly 1: the utility ends during start-up.
+// shared: AlwaysRemoteOff read as exactly 1 by the store; the start-up sequence then ends.
 extern int alwaysRemoteOff;
 
 // What became of a save.

@@ -8,7 +8,6 @@
 #include "profiles/app_marks.h"
 #include "profiles/app_windows.h"
 #include "profiles/detection_order.h"
-#include "profiles/launch.h"
 #include "profiles/profile_ops.h"
 #include "res/resource.h"
 #include "settings/settings.h"

@@ -6,7 +6,8 @@
 #include "profiles/key_labels.h"
 #include "res/resource.h"
 
-HWND codeViewerWindow = NULL;
+// The open viewer, NULL while closed.
+static HWND codeViewerWindow = NULL;
 
 // The oldest lines go, so that an open viewer never grows without end.
 enum { CODE_LINES_KEPT = 1000, CODE_LINE_SIZE = 160 };
@@ -98,4 +99,9 @@ void ShowCodeEvent(int code, CodeEventKind kind, const char *where)
     LRESULT at = SendMessageA(list, LB_ADDSTRING, 0, (LPARAM)line);
     if (at >= 0)
         SendMessageA(list, LB_SETTOPINDEX, (WPARAM)at, 0);
+}
+
+int IsCodeViewerMessage(MSG *message)
+{
+    return codeViewerWindow && IsDialogMessageA(codeViewerWindow, message);
 }

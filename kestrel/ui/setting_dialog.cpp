@@ -12,8 +12,24 @@
 #include "settings/settings.h"
 #include "ui/place_dialog.h"
 
-int settingListPosition = -1;
-char chosenAppText[64];
+static int settingListPosition = -1;
+static char chosenAppText[64];
+
+int SettingListPosition(void)
+{
+    return settingListPosition;
+}
+
+const char *ChosenAppText(void)
+{
+    return chosenAppText;
+}
+
+void ForgetSettingChoice(void)
+{
+    settingListPosition = -1;
+    chosenAppText[0] = '\0';
+}
 
 static void FillList(HWND dialog)
 {

@@ -6,9 +6,11 @@
 
 // The list position selected or found last; -1 before the first opening. It outlives the
 // dialog, so that a default that is not installed finds the last choice preselected.
-extern int settingListPosition;
+int SettingListPosition(void);
 // The text of the entry chosen by the last OK.
-extern char chosenAppText[64];
+const char *ChosenAppText(void);
+// Both as before the first opening.
+void ForgetSettingChoice(void);
 
 INT_PTR CALLBACK SettingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 

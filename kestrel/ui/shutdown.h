@@ -4,9 +4,9 @@
 
 #include <windows.h>
 
-// 1 while the confirmation is open: the key dispatcher then sends every key to it.
+// shared: 1 while the confirmation is open; the key dispatcher then sends it every key.
 extern int shutdownDialogOpen;
-// The open confirmation; left as it was when it closes.
+// shared: the open confirmation, for the key dispatcher; left as it was when it closes.
 extern HWND shutdownDialogWindow;
 
 // Runs the confirmation modally with the given owner; returns how it ended (IDOK, IDCANCEL,

@@ -15,7 +15,6 @@
 #include "kestrel_window.h"
 #include "profiles/app_windows.h"
 #include "profiles/catalogue.h"
-#include "profiles/launch.h"
 #include "profiles/profile.h"
 #include "profiles/profile_ops.h"
 #include "registry_support.h"

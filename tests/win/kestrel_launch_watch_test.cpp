@@ -125,7 +125,7 @@ TEST_F(LaunchWatch, StartedWatcherTicksTenTimesASecondOnTheProgramWindow)
     tvApps[APP_POWERCINEMA].active = 1;
     StartTimer(watchTimer);
     int ticks[4] = { 0, 0, 0, 0 };
-    WaitForWindowTimers(mainWindow, [] { return false; }, 1000, [&](UINT_PTR id) {
+    WaitForWindowTimers(MainWindow(), [] { return false; }, 1000, [&](UINT_PTR id) {
         if (id < 4)
             ++ticks[id];
     });

@@ -61,7 +61,7 @@ protected:
     // One polling tick, then the messages it posted are handed out.
     void Tick()
     {
-        PollRemote(mainWindow, WM_TIMER, 1, 0);
+        PollRemote(MainWindow(), WM_TIMER, 1, 0);
         MSG message;
         while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE))
             DispatchMessageA(&message);
@@ -111,8 +111,13 @@ TEST_F(Misbehaving, AnOpenThatFailsEveryOtherTimeIsRetriedUntilItHolds)
     SetStick([](StickState *s) { s->initFailsAlternately = 1; });
     ASSERT_TRUE(CreateMainWindow(GetModuleHandleA(NULL)));
     EXPECT_EQ(0, receiverReady) << "the first open failed";
+<<<<<<< HEAD
     EXPECT_TRUE(ReceiverRetryTimer().running);
     RetryReceiver(mainWindow, WM_TIMER, RETRY_TIMER_ID, 0);
+=======
+    EXPECT_TRUE(retryTimer.running);
+    RetryReceiver(MainWindow(), WM_TIMER, RETRY_TIMER_ID, 0);
+>>>>>>> kt2
     EXPECT_EQ(1, receiverReady);
     EXPECT_TRUE(pollTimer.running);
     EXPECT_FALSE(ReceiverRetryTimer().running);
@@ -125,8 +130,8 @@ TEST_F(Misbehaving, AnOpenThatFailsEveryOtherTimeIsRetriedUntilItHolds)
     Tick();
     EXPECT_TRUE(ReceiverRetryTimer().running);
     ASSERT_TRUE(PlugStick());
-    RetryReceiver(mainWindow, WM_TIMER, RETRY_TIMER_ID, 0);
-    RetryReceiver(mainWindow, WM_TIMER, RETRY_TIMER_ID, 0);
+    RetryReceiver(MainWindow(), WM_TIMER, RETRY_TIMER_ID, 0);
+    RetryReceiver(MainWindow(), WM_TIMER, RETRY_TIMER_ID, 0);
     EXPECT_EQ(1, receiverReady);
     StopTimer(pollTimer);
     // Another key: the same one this soon would be a repeat, held back while an application is driven.
@@ -191,7 +196,7 @@ TEST_F(Misbehaving, TheStickGoesBetweenThePresenceCheckAndTheRead)
     EXPECT_TRUE(ReceiverRetryTimer().running);
     EXPECT_FALSE(pollTimer.running);
     ASSERT_TRUE(PlugStick());
-    RetryReceiver(mainWindow, WM_TIMER, RETRY_TIMER_ID, 0);
+    RetryReceiver(MainWindow(), WM_TIMER, RETRY_TIMER_ID, 0);
     ASSERT_EQ(1, receiverReady);
     StopTimer(pollTimer);
     Tick();
@@ -244,5 +249,5 @@ TEST_F(Misbehaving, TheDrivenWindowClosesMidKeyMapOrDuringItsPause)
     QueueStickKey(7);
     Tick();
     EXPECT_EQ(std::vector<WPARAM>({ 1009 }), commands);
-    EXPECT_TRUE(pollTimer.window == mainWindow && receiverReady);
+    EXPECT_TRUE(pollTimer.window == MainWindow() && receiverReady);
 }

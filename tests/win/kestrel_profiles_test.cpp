@@ -12,7 +12,6 @@
 #include "core/receiver.h"
 #include "profiles/app_windows.h"
 #include "profiles/catalogue.h"
-#include "profiles/launch.h"
 #include "profiles/media_center.h"
 #include "profiles/profile.h"
 #include "profiles/profile_ops.h"

@@ -179,7 +179,7 @@ TEST_F(ReceiverStates, StartsPollingWhenPluggedIn)
     EXPECT_EQ(100u, pollTimer.periodMs);
     EXPECT_FALSE(ReceiverRetryTimer().running);
     EXPECT_FALSE(watchTimer.running);
-    EXPECT_EQ(mainWindow, watchTimer.window);
+    EXPECT_EQ(MainWindow(), watchTimer.window);
     EXPECT_EQ(0u, StickSnapshot().exitCalls);
 }
 
@@ -190,12 +190,12 @@ TEST_F(ReceiverStates, WaitingRetriesEveryThreeSecondsUntilThePlug)
     ASSERT_TRUE(PlugStick());
     // The first retry, three seconds after start-up, finds the stick and starts the reads.
     std::vector<DWORD> retries;
-    ASSERT_TRUE(WaitForWindowTimers(mainWindow, [] { return StickSnapshot().getIrCalls >= 2; }, 5000,
+    ASSERT_TRUE(WaitForWindowTimers(MainWindow(), [] { return StickSnapshot().getIrCalls >= 2; }, 5000,
                                     [&](UINT_PTR id) { if (id == 3) retries.push_back(GetTickCount() - created); }));
     ASSERT_EQ(1u, retries.size());
     EXPECT_GE(retries[0], 2900u);
     EXPECT_LE(retries[0], 4000u);
-    EXPECT_FALSE(KillTimer(mainWindow, 3)) << "the retry timer was stopped";
+    EXPECT_FALSE(KillTimer(MainWindow(), 3)) << "the retry timer was stopped";
 }
 
 struct IconWatch {
@@ -259,13 +259,13 @@ TEST_F(ReceiverStates, PollingTickReleasesTheFilterItFoundAndWhatStartUpLeft)
     CoInitialize(NULL);
     ASSERT_TRUE(PlugStick());
     StartProgramWindow();
-    PollRemote(mainWindow, WM_TIMER, 1, 0);
+    PollRemote(MainWindow(), WM_TIMER, 1, 0);
     EXPECT_FALSE(TunerObjectsAlive());
-    PollRemote(mainWindow, WM_TIMER, 1, 0);
+    PollRemote(MainWindow(), WM_TIMER, 1, 0);
     EXPECT_FALSE(TunerObjectsAlive());
     EXPECT_TRUE(pollTimer.running) << "the stick is there";
 
-    HANDLE thread = CreateThread(NULL, 0, TickWithoutCom, mainWindow, 0, NULL);
+    HANDLE thread = CreateThread(NULL, 0, TickWithoutCom, MainWindow(), 0, NULL);
     ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread, 5000));
     DWORD balanced = 0;
     GetExitCodeThread(thread, &balanced);
@@ -303,7 +303,7 @@ TEST_F(ReceiverStates, FailedOpenOnRetryStaysWaiting)
     UnlockStick(stick);
     StickState before = StickSnapshot();
 
-    RetryReceiver(mainWindow, WM_TIMER, RETRY_TIMER_ID, 0);
+    RetryReceiver(MainWindow(), WM_TIMER, RETRY_TIMER_ID, 0);
     StickState after = StickSnapshot();
     EXPECT_EQ(before.initCalls + 1, after.initCalls);
     EXPECT_EQ(before.exitCalls + 1, after.exitCalls);
@@ -316,7 +316,7 @@ TEST_F(ReceiverStates, RetryWithoutTheStickDoesNotOpen)
 {
     StartProgramWindow();
     StickState before = StickSnapshot();
-    RetryReceiver(mainWindow, WM_TIMER, RETRY_TIMER_ID, 0);
+    RetryReceiver(MainWindow(), WM_TIMER, RETRY_TIMER_ID, 0);
     StickState after = StickSnapshot();
     EXPECT_EQ(before.initCalls, after.initCalls);
     EXPECT_EQ(before.exitCalls + 1, after.exitCalls);

@@ -52,8 +52,7 @@ protected:
     {
         for (int i = 0; i <= TV_APP_COUNT; ++i)
             tvApps[i].installed = 0;
-        settingListPosition = -1;
-        chosenAppText[0] = '\0';
+        ForgetSettingChoice();
         DeleteKeyTree("SOFTWARE\\Corvel");
         ASSERT_TRUE(WriteDword(key, "DefaultTVAPP", 5));
         ASSERT_TRUE(WriteDword(key, "AlwaysRemoteOff", 0));
@@ -66,7 +65,7 @@ protected:
         windowsVersion = GetVersionExA;
         BuildProfiles();
         defaultTvApp = 9;
-        settingListPosition = -1;
+        ForgetSettingChoice();
     }
     void Install(std::initializer_list<int> indexes)
     {
@@ -174,8 +173,8 @@ TEST_F(SettingDialog, OkWithAnotherChoiceMakesItTheDefaultAndStoresIt)
               }));
     EXPECT_EQ(7, defaultTvApp);
     EXPECT_EQ(7, ReadDword(key, "DefaultTVAPP"));
-    EXPECT_STREQ("XpertTVR", chosenAppText);
-    EXPECT_EQ(0, settingListPosition);
+    EXPECT_STREQ("XpertTVR", ChosenAppText());
+    EXPECT_EQ(0, SettingListPosition());
 }
 
 TEST_F(SettingDialog, CancelAfterAChangeKeepsMemoryAndRegistry)
@@ -221,17 +220,19 @@ TEST_F(SettingDialog, WithTheDefaultNotInstalledTheLastChoiceIsPreselected)
 
 TEST_F(SettingDialog, NoSelectionMeansNoChoice)
 {
-    Install({ 5, 7 });
+    // An older OK chose TotalMedia, third in a longer list; that position is remembered.
+    Install({ 5, 6, 7 });
+    EXPECT_EQ(IDOK, Run(ClickOk));
+    ASSERT_STREQ("TotalMedia", ChosenAppText());
+    ASSERT_EQ(2, SettingListPosition());
+    tvApps[6].installed = 0;
     defaultTvApp = 9;
-    // Remembered from a longer list; an older OK chose TotalMedia.
-    settingListPosition = 4;
-    strcpy(chosenAppText, "TotalMedia");
     ASSERT_TRUE(WriteDword(key, "DefaultTVAPP", 9));
     EXPECT_EQ(IDOK, Run(ClickOk));
     EXPECT_EQ(-1, selected);
     EXPECT_EQ(9, defaultTvApp);
     EXPECT_EQ(9, ReadDword(key, "DefaultTVAPP"));
-    EXPECT_EQ(-1, settingListPosition);
+    EXPECT_EQ(-1, SettingListPosition());
 
     // Nothing installed: an empty list, and OK changes nothing either.
     for (int i = 0; i <= TV_APP_COUNT; ++i)

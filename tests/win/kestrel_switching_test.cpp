@@ -229,12 +229,14 @@ TEST_F(Switching, MarkAccessorsTouchOnlyTheNineProfiles)
     tvApps[0].installed = 1;
     tvApps[APP_RARARURI].active = 1;
     tvApps[APP_RARARURI].installed = 1;
-    ClearAppActive(0);
-    ClearAppActive(TV_APP_COUNT + 1);
+    launchWatch[APP_RARARURI] = 1;
+    EndLaunchWatch(0);
+    EndLaunchWatch(TV_APP_COUNT + 1);
     EXPECT_EQ(1, tvApps[0].active) << "slot 0 is no application";
     EXPECT_EQ(0, AppInstalledMark(0));
-    ClearAppActive(APP_RARARURI);
+    EndLaunchWatch(APP_RARARURI);
     EXPECT_EQ(0, tvApps[APP_RARARURI].active);
+    EXPECT_EQ(0, launchWatch[APP_RARARURI]);
     EXPECT_EQ(1, AppInstalledMark(APP_RARARURI));
     tvApps[0].active = 0;
     tvApps[0].installed = 0;

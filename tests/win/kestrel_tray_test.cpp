@@ -160,7 +160,7 @@ protected:
     void StartProgram()
     {
         ASSERT_TRUE(CreateMainWindow(GetModuleHandleA(NULL)));
-        programProcedure = (WNDPROC)SetWindowLongPtrA(mainWindow, GWLP_WNDPROC, (LONG_PTR)RecordTrayCallbacks);
+        programProcedure = (WNDPROC)SetWindowLongPtrA(MainWindow(), GWLP_WNDPROC, (LONG_PTR)RecordTrayCallbacks);
         ASSERT_EQ(1, TrayIconCount());
         menuCloser = SetTimer(NULL, 0, 30, CloseMenuWhenShown);
     }
@@ -196,7 +196,7 @@ TEST_F(Tray, MouseOverTheIconPutsTheTipBack)
     NOTIFYICONDATAA changed;
     ZeroMemory(&changed, sizeof changed);
     changed.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    changed.hWnd = mainWindow;
+    changed.hWnd = MainWindow();
     changed.uID = 10;
     changed.uFlags = NIF_TIP;
     lstrcpynA(changed.szTip, "stale", sizeof changed.szTip);
@@ -227,10 +227,10 @@ TEST_F(Tray, ButtonDownOpensANewMenuButtonUpDoesNot)
 TEST_F(Tray, ExitTakesTheIconAlongAndQuits)
 {
     StartProgram();
-    SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(1201, 0), 0);
+    SendMessageA(MainWindow(), WM_COMMAND, MAKEWPARAM(1201, 0), 0);
     MSG message;
     EXPECT_TRUE(PeekMessageA(&message, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
-    EXPECT_TRUE(IsWindow(mainWindow));
+    EXPECT_TRUE(IsWindow(MainWindow()));
     EXPECT_EQ(0, TrayIconCount()) << "gone while the window still exists";
     ASSERT_LE(2u, shellNotices.size());
     const ShellNotice &removal = shellNotices.back();
@@ -244,10 +244,10 @@ TEST_F(Tray, RemoteOffEndsWithNoIconAndNoTimer)
     ASSERT_TRUE(WriteDword(KESTREL_SETTINGS_KEY, "AlwaysRemoteOff", 1));
     alwaysRemoteOff = 1;
     EXPECT_FALSE(CreateMainWindow(GetModuleHandleA(NULL)));
-    ASSERT_TRUE(IsWindow(mainWindow));
+    ASSERT_TRUE(IsWindow(MainWindow()));
     EXPECT_EQ(0, TrayIconCount());
-    EXPECT_FALSE(KillTimer(mainWindow, 1));
-    EXPECT_FALSE(KillTimer(mainWindow, 3));
+    EXPECT_FALSE(KillTimer(MainWindow(), 1));
+    EXPECT_FALSE(KillTimer(MainWindow(), 3));
     alwaysRemoteOff = 0;
 }
 
@@ -305,14 +305,14 @@ TEST_F(Tray, RunningDefaultApplicationIsChecked)
 TEST_F(Tray, LaunchItemsAre1101To1109)
 {
     StartProgram();
-    SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(1108, 0), 0);
+    SendMessageA(MainWindow(), WM_COMMAND, MAKEWPARAM(1108, 0), 0);
     EXPECT_EQ(APP_RARARURI, defaultTvApp);
-    SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(1101, 0), 0);
+    SendMessageA(MainWindow(), WM_COMMAND, MAKEWPARAM(1101, 0), 0);
     EXPECT_EQ(APP_POWERCINEMA, defaultTvApp);
-    SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(1109, 0), 0);
+    SendMessageA(MainWindow(), WM_COMMAND, MAKEWPARAM(1109, 0), 0);
     EXPECT_EQ(APP_ZORUVUVIRO, defaultTvApp);
-    SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(1100, 0), 0);
-    SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(1110, 0), 0);
+    SendMessageA(MainWindow(), WM_COMMAND, MAKEWPARAM(1100, 0), 0);
+    SendMessageA(MainWindow(), WM_COMMAND, MAKEWPARAM(1110, 0), 0);
     EXPECT_EQ(APP_ZORUVUVIRO, defaultTvApp);
 }
 
@@ -331,7 +331,7 @@ TEST_F(Tray, DisplayChangeSetsTheBoundsWithoutTheOddHeightCorrection)
 {
     StartProgram();
     // An 800 x 401 display: right bound 799, bottom bound 400, both outside.
-    SendMessageA(mainWindow, WM_DISPLAYCHANGE, 32, MAKELPARAM(800, 401));
+    SendMessageA(MainWindow(), WM_DISPLAYCHANGE, 32, MAKELPARAM(800, 401));
     POINT at = MovesFrom(797, 398, { 6, 6, 8, 8 });
     EXPECT_EQ(798, at.x);
     EXPECT_EQ(399, at.y);
@@ -430,7 +430,7 @@ TEST_F(Tray, ApplicationRunningAsAdministratorIsToldOnceByBalloonAndGetsNothing)
         tvApps[c.index].active = 1;
         shellNotices.clear();
         for (unsigned code : c.codes)
-            RouteKey(Pressed((int)code), mainWindow);
+            RouteKey(Pressed((int)code), MainWindow());
         if (c.postsRefused)
             RedirectImport("user32.dll", "PostMessageA", (void *)realPostMessage);
         processIntegrity = ProcessIntegrityLevel;

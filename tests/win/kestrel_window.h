@@ -42,12 +42,12 @@ inline void DestroyProgramWindow()
 {
     StopTimer(pollTimer);
     StopTimer(watchTimer);
-    // The retry dies with the window; the next start binds it afresh.
-    if (mainWindow) {
-        RemoveTrayIcon(mainWindow, TRAY_ICON_ID);
-        DestroyWindow(mainWindow);
+    // The retry dies with the window; the next start binds it afresh. After an earlier test's
+    // window the handle is stale: both calls then simply fail.
+    if (MainWindow()) {
+        RemoveTrayIcon(MainWindow(), TRAY_ICON_ID);
+        DestroyWindow(MainWindow());
     }
-    mainWindow = NULL;
     // WM_DESTROY posts a quit message that must not end a later test's modal loop.
     MSG message;
     while (PeekMessageA(&message, NULL, WM_QUIT, WM_QUIT, PM_REMOVE)) {
