@@ -111,13 +111,8 @@ TEST_F(Misbehaving, AnOpenThatFailsEveryOtherTimeIsRetriedUntilItHolds)
     SetStick([](StickState *s) { s->initFailsAlternately = 1; });
     ASSERT_TRUE(CreateMainWindow(GetModuleHandleA(NULL)));
     EXPECT_EQ(0, receiverReady) << "the first open failed";
-<<<<<<< HEAD
     EXPECT_TRUE(ReceiverRetryTimer().running);
-    RetryReceiver(mainWindow, WM_TIMER, RETRY_TIMER_ID, 0);
-=======
-    EXPECT_TRUE(retryTimer.running);
     RetryReceiver(MainWindow(), WM_TIMER, RETRY_TIMER_ID, 0);
->>>>>>> kt2
     EXPECT_EQ(1, receiverReady);
     EXPECT_TRUE(pollTimer.running);
     EXPECT_FALSE(ReceiverRetryTimer().running);
