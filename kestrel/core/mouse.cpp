@@ -28,7 +28,7 @@ static void ToggleDrag(void)
     }
 }
 
-void MovePointer(int code)
+static void MovePointer(int code)
 {
     POINT at;
     GetCursorPos(&at);

@@ -5,7 +5,6 @@
 enum { MOUSE_LAST_CODE = 10 };
 
 void EmulateMouse(int code);
-void MovePointer(int code);
 // A new key press: the next move starts slow again.
 void ResetPointerSteps(void);
 void InitPointerBounds(void);

@@ -66,7 +66,7 @@ TEST(KeyRoute, RoutingOrderTable)
         // none of the nine runs.
         { Press(KEY_POWER), NONE, ROUTE_POWER_DEFAULT, DEFAULT_APP, 0, 1 },
         { Press(KEY_POWER), { 0, 0, 0, 4, 0, 1 }, ROUTE_POWER_DEFAULT, DEFAULT_APP, 0, 1 },
-        { Press(KEY_POWER), { 0, 0, 0, 0, 2, 0 }, ROUTE_USER_APP, 2, 1, 1 },
+        { Press(KEY_POWER), { 0, 0, 0, 0, 0, 0 }, ROUTE_USER_APP, 0, 1, 1 },
         // Key 11: a running application, a user's application, else the question.
         { Press(KEY_SHUTDOWN_REQUEST), NONE, ROUTE_SHUTDOWN_QUESTION, 0, 0, 1 },
         { Press(KEY_SHUTDOWN_REQUEST), { 0, 0, 0, 6, 0, 1 }, ROUTE_RUNNING_APP, 6, 0, 1 },
