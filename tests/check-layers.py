@@ -5,6 +5,11 @@
 - kestrel's folders point one way: core may use ui, settings, profiles and base; ui may use
   settings, profiles and base; settings may use profiles and base; profiles may use base;
   base uses none of them;
+- tollgate's folders point one way too: flow/ uses steps/, steps/ use medium/ and device/,
+  which use neither each other nor anything above; mediacheck/ stands beside flow/ and uses
+  what flow/ does, but neither uses the other;
+- no product header declares a writable global (an extern that is not extern const or
+  extern "C") unless that line or the one above says "shared:" (who shares it);
 - no circle of files in either program (a file stands for its .h and .cpp together).
 Prints every breach and exits 1 when there is one.
     check-layers.py SOURCE_ROOT
@@ -18,6 +23,11 @@ root = os.path.abspath(root)
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 KESTREL_RANK = {'base': 0, 'profiles': 1, 'settings': 2, 'ui': 3, 'core': 4}
 PROGRAMS = {'kestrel': 'kestrel', 'tollgate': 'tollgate'}
+# A folder includes only from folders of a lower rank (or itself): equal ranks are strangers.
+TOLLGATE_RANK = {'res': 0, 'medium': 0, 'device': 0, 'steps': 1, 'flow': 2, 'mediacheck': 2}
+# Where an unshared writable global fails the check; elsewhere it is only reported.
+WRITABLE_GLOBAL_PROGRAMS = ('tollgate', 'common')
+WRITABLE_GLOBAL = re.compile(r'^\s*extern\s+(?!"C")(?!const\b)')
 
 problems = []
 
@@ -49,6 +59,8 @@ for program in PROGRAMS:
         text = open(os.path.join(root, path), encoding='utf-8', errors='replace').read()
         spelt = INCLUDE.findall(text)
         own = os.path.basename(unit(path)) + '.h'
+        if program == 'tollgate' and path.startswith('tollgate/') and path.split('/')[1] not in TOLLGATE_RANK:
+            problems.append(f'{path}: outside tollgate\'s ranked folders')
         if path.endswith('.cpp') and os.path.exists(os.path.join(root, unit(path) + '.h')):
             if not spelt or os.path.basename(spelt[0]) != own:
                 problems.append(f'{path}: does not include its own header first')
@@ -64,6 +76,24 @@ for program in PROGRAMS:
                 to = target.split('/')
                 if to[0] == 'kestrel' and to[1] in KESTREL_RANK and KESTREL_RANK[to[1]] > KESTREL_RANK[parts[1]]:
                     problems.append(f'{path}: a {parts[1]} file includes "{name}" of the higher folder {to[1]}')
+            if program == 'tollgate' and parts[0] == 'tollgate' and parts[1] in TOLLGATE_RANK:
+                to = target.split('/')
+                if to[0] == 'tollgate' and to[1] != parts[1] and TOLLGATE_RANK.get(to[1], 9) >= TOLLGATE_RANK[parts[1]]:
+                    problems.append(f'{path}: a {parts[1]} file includes "{name}" of {to[1]}, which does not stand below it')
+
+# Writable globals in product headers, each with the files that share it named.
+for program in ('kestrel', 'tollgate', 'common'):
+    for path in sources(program):
+        if not path.endswith('.h'):
+            continue
+        lines = open(os.path.join(root, path), encoding='utf-8', errors='replace').read().split('\n')
+        for number, line in enumerate(lines):
+            if WRITABLE_GLOBAL.match(line) and 'shared:' not in line and (number == 0 or 'shared:' not in lines[number - 1]):
+                breach = f'{path}:{number + 1}: a writable global without a "shared:" comment: {line.strip()}'
+                if program in WRITABLE_GLOBAL_PROGRAMS:
+                    problems.append(breach)
+                else:
+                    print('reported, not yet failing: ' + breach)
 
 # Circles: a depth-first walk over the units, reporting each circle once by its members.
 seen_circles = set()

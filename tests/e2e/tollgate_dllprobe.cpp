@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <string.h>
 
-#include "dll_search.h"
+#include "flow/dll_search.h"
 
 int main(int argc, char **argv)
 {

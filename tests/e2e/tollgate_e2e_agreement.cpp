@@ -294,7 +294,7 @@ TEST_F(Agreement, TheCheckerForeseesWhatSetupDoesOnEveryClass)
             DWORD byte = TunerGetRegister(1, 8);
             EXPECT_EQ(plan.checksByte ? plan.byteTo : plan.byteFrom, byte) << where;
             Lines texts = run.Texts();
-            bool rePlugShown = std::find(texts.begin(), texts.end(), report.rePlugin) != texts.end();
+            bool rePlugShown = std::find(texts.begin(), texts.end(), report.settings.rePlugin) != texts.end();
             EXPECT_EQ((bool)plan.checksByte, rePlugShown) << where;
         }
     }

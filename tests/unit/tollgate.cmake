@@ -1,21 +1,19 @@
 # Host tests of tollgate's plain-value rules: numbers, paths, command lines, classes,
 # package names, the I2C header, the byte rewrite, the dialog's timer and icon place, and
 # the judgement of a wait.
+# Every step's plain-value half is a *_rules.cpp beside it, free of windows.h.
 set(TOLLGATE_DIR ${CMAKE_SOURCE_DIR}/tollgate)
+file(GLOB TOLLGATE_RULES_SOURCES CONFIGURE_DEPENDS ${TOLLGATE_DIR}/*/*_rules.cpp)
 add_executable(tollgate_unit_tests ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_rules_tests.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_launcher_rules_tests.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_entry_tests.cpp
-  ${TOLLGATE_DIR}/entry_split.cpp
+  ${TOLLGATE_RULES_SOURCES}
+  ${TOLLGATE_DIR}/medium/entry_split.cpp
   ${TOLLGATE_DIR}/mediacheck/package_name.cpp
   ${CMAKE_SOURCE_DIR}/common/bounded_text.cpp
-  ${TOLLGATE_DIR}/ini_number.cpp
-  ${TOLLGATE_DIR}/launcher_paths.cpp
-  ${TOLLGATE_DIR}/os_class_rules.cpp
-  ${TOLLGATE_DIR}/msu_file.cpp
-  ${TOLLGATE_DIR}/i2c_header.cpp
-  ${TOLLGATE_DIR}/audio_class_rule.cpp
-  ${TOLLGATE_DIR}/dialog_rules.cpp
-  ${TOLLGATE_DIR}/wait_outcome.cpp
+  ${TOLLGATE_DIR}/medium/ini_number.cpp
+  ${TOLLGATE_DIR}/medium/launcher_paths.cpp
+  ${TOLLGATE_DIR}/medium/msu_file.cpp
   ${CMAKE_SOURCE_DIR}/common/text_case.cpp
   ${TOLLGATE_DIR}/mediacheck/nearest_key.cpp)
 house_target(tollgate_unit_tests)
@@ -28,10 +26,10 @@ house_test(unit.tollgate tollgate_unit_tests)
 set(SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 add_executable(tollgate_fuzz ${CMAKE_CURRENT_SOURCE_DIR}/tollgate_fuzz.cpp
   ${CMAKE_SOURCE_DIR}/common/bounded_text.cpp
-  ${TOLLGATE_DIR}/ini_number.cpp
-  ${TOLLGATE_DIR}/launcher_paths.cpp
-  ${TOLLGATE_DIR}/os_class_rules.cpp
-  ${TOLLGATE_DIR}/msu_file.cpp
+  ${TOLLGATE_DIR}/medium/ini_number.cpp
+  ${TOLLGATE_DIR}/medium/launcher_paths.cpp
+  ${TOLLGATE_DIR}/steps/os_class_rules.cpp
+  ${TOLLGATE_DIR}/medium/msu_file.cpp
   ${CMAKE_SOURCE_DIR}/common/text_case.cpp
   ${TOLLGATE_DIR}/mediacheck/nearest_key.cpp)
 house_target(tollgate_fuzz)

@@ -5,9 +5,9 @@
 #include <set>
 #include <string>
 
-#include "entry_split.h"
-#include "launcher_paths.h"
 #include "mediacheck/package_name.h"
+#include "medium/entry_split.h"
+#include "medium/launcher_paths.h"
 
 // The files of a medium below M:.
 static std::set<std::string> mediumFiles;

@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "common/text_case.h"
-#include "ini_number.h"
-#include "launcher_paths.h"
 #include "mediacheck/nearest_key.h"
-#include "msu_file.h"
-#include "os_class_rules.h"
+#include "medium/ini_number.h"
+#include "medium/launcher_paths.h"
+#include "medium/msu_file.h"
+#include "steps/os_class_rules.h"
 
 static unsigned long long state;
 static unsigned Next()

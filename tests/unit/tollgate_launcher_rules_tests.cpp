@@ -1,8 +1,8 @@
 // Host tests of the launcher dialog's and the program wait's plain-value rules.
 #include <gtest/gtest.h>
 
-#include "dialog_rules.h"
-#include "wait_outcome.h"
+#include "steps/launcher_dialog_rules.h"
+#include "steps/run_and_wait_rules.h"
 
 TEST(TimerPeriod, NegativeWaitIsAsSoonAsPossible)
 {

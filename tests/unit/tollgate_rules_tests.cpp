@@ -5,15 +5,15 @@
 #include <string.h>
 #include <string>
 
-#include "audio_class_rule.h"
 #include "common/bounded_text.h"
 #include "common/text_case.h"
-#include "i2c_header.h"
-#include "ini_number.h"
-#include "launcher_paths.h"
+#include "device/audio_class_rules.h"
+#include "device/i2c_rules.h"
 #include "mediacheck/nearest_key.h"
-#include "msu_file.h"
-#include "os_class_rules.h"
+#include "medium/ini_number.h"
+#include "medium/launcher_paths.h"
+#include "medium/msu_file.h"
+#include "steps/os_class_rules.h"
 
 TEST(IniNumber, ConvertsAsAtoiDoes)
 {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "hotfix_automation.h"
+#include "steps/hotfix_automation.h"
 #include "tollgate_support.h"
 
 typedef std::vector<std::string> Lines;

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 #include <dshow.h>
 
-#include "audio_class.h"
-#include "launcher_settings.h"
+#include "device/audio_class.h"
 #include "mediacheck/medium_check.h"
+#include "medium/launcher_settings.h"
 #include "resource_balance.h"
 #include "tollgate_support.h"
 #include "tuner_control.h"
@@ -19,8 +19,9 @@ TEST(Balance, SettingIniReadAndMediumCheck)
     medium.WriteSettings("[Const]\r\nCheckFinishInstall=1\r\nAnotherAPNum=2\r\n"
                          "AnotherAPXPx86Exe0=tools\\a.exe\r\nAnotherAPXPx86Exe1=fix.msu\r\nWaitTimer=-3\r\n");
     std::string file = medium.Path("Setting.ini");
-    EXPECT_EQ("", ResourceGrowth(10, 300, [&] { ReadSettingsFrom(file.c_str()); }));
-    EXPECT_STREQ("fix.msu", launcherSettings.anotherAp[CLASS_XP_X86][1]);
+    LauncherSettings settings;
+    EXPECT_EQ("", ResourceGrowth(10, 300, [&] { ReadSettingsFrom(file.c_str(), &settings); }));
+    EXPECT_STREQ("fix.msu", settings.anotherAp[CLASS_XP_X86][1]);
     char reason[256];
     EXPECT_EQ("", ResourceGrowth(5, 100, [&] { CheckMedium(medium.Folder().c_str(), reason, sizeof reason); }));
 }

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "audio_class.h"
-#include "device_access.h"
-#include "i2c.h"
+#include "device/audio_class.h"
+#include "device/device_access.h"
+#include "device/i2c.h"
 #include "tollgate_support.h"
 #include "tuner_control.h"
 #include "tuner_device.h"
@@ -55,7 +55,7 @@ TEST_F(Device, NoTunerMeansNoMessageAndNoChange)
 {
     EXPECT_EQ(0, Switch(1));
     EXPECT_EQ(0, Switch(0));
-    EXPECT_TRUE(deviceAccess == NULL);
+    EXPECT_TRUE(OpenedDevice() == NULL);
 }
 
 TEST_F(Device, ByteFollowsTheWindowsClass)
@@ -79,7 +79,7 @@ TEST_F(Device, ByteFollowsTheWindowsClass)
         EXPECT_EQ(1u, TunerGetCounter(1, "I2CReads"));
         EXPECT_EQ(1u, TunerGetCounter(1, "StatusReads"));
         EXPECT_EQ((DWORD)c.result, TunerGetCounter(1, "I2CWrites"));
-        EXPECT_TRUE(deviceAccess == NULL);
+        EXPECT_TRUE(OpenedDevice() == NULL);
     }
 }
 
@@ -231,15 +231,19 @@ TEST_F(Device, FailedReadinessOrStatusWarnsNotDetectedAndTheReadStillDecides)
 // S_FALSE from a data transfer is a failure for the byte, but not one to cancel.
 TEST_F(Device, PositiveTransferResultsFailWithoutACancel)
 {
-    Plug(1, "USB Alder Device", 0xD0);
+    // A read that answers 0 first, so that a kept byte tells from the one the device holds.
+    Plug(1, "USB Alder Device", 0x50);
+    EXPECT_EQ(0, Switch(1));
+    ASSERT_EQ(0x50u, LastI2CByte());
+    TunerSetRegister(1, 8, 0xD0);
+    TunerResetCounters(1);
     TunerSetFaults(1, TUNER_FAULT_READ_POSITIVE);
-    lastI2CByte = 0x77;
     EXPECT_EQ(0, Switch(1));
     EXPECT_EQ(0xD0u, TunerGetRegister(1, 8));
     EXPECT_EQ(1u, TunerGetCounter(1, "I2CReads"));
     EXPECT_EQ(0u, TunerGetCounter(1, "I2CWrites"));
     EXPECT_EQ(0u, TunerGetCounter(1, "I2CCancels"));
-    EXPECT_EQ(0x77u, lastI2CByte) << "only a read that answered 0 is kept";
+    EXPECT_EQ(0x50u, LastI2CByte()) << "only a read that answered 0 is kept";
 
     TunerSetFaults(1, TUNER_FAULT_WRITE_POSITIVE);
     TunerResetCounters(1);
@@ -247,7 +251,7 @@ TEST_F(Device, PositiveTransferResultsFailWithoutACancel)
     EXPECT_EQ(0x50u, TunerGetRegister(1, 8));
     EXPECT_EQ(1u, TunerGetCounter(1, "I2CWrites"));
     EXPECT_EQ(0u, TunerGetCounter(1, "I2CCancels"));
-    EXPECT_EQ(0xD0u, lastI2CByte);
+    EXPECT_EQ(0xD0u, LastI2CByte());
 }
 
 TEST_F(Device, FailedAddressSelectWarnsNotDetected)
@@ -280,7 +284,7 @@ TEST_F(Device, FailedReadOrWriteIsCancelledAndChangesNothing)
     TunerSetFaults(1, 0);
     EXPECT_EQ(1, Switch(1));
     EXPECT_EQ(0x50u, TunerGetRegister(1, 8));
-    EXPECT_EQ(0xD0u, lastI2CByte);
+    EXPECT_EQ(0xD0u, LastI2CByte());
 }
 
 TEST_F(Device, PropertyCallsWithoutAnOpenDeviceAnswerSix)
@@ -290,16 +294,16 @@ TEST_F(Device, PropertyCallsWithoutAnOpenDeviceAnswerSix)
     EXPECT_EQ(6, DeviceGet(0x1008, &value));
     EXPECT_EQ(6, ReadI2C(0xA0, 8, 1, &value));
     CloseDevice();
-    EXPECT_TRUE(deviceAccess == NULL);
+    EXPECT_TRUE(OpenedDevice() == NULL);
 }
 
 TEST_F(Device, OpenKeepsTheOpenTimeValues)
 {
     Plug(1, "USB Alder Device", 0xD0);
     ASSERT_EQ(1, OpenDevice());
-    ASSERT_TRUE(deviceAccess != NULL);
-    EXPECT_EQ(0x00010000u, deviceAccess->firstOpenValue);
-    EXPECT_EQ(0x000000C0u, deviceAccess->secondOpenValue);
+    ASSERT_TRUE(OpenedDevice() != NULL);
+    EXPECT_EQ(0x00010000u, OpenedDevice()->firstOpenValue);
+    EXPECT_EQ(0x000000C0u, OpenedDevice()->secondOpenValue);
     CloseDevice();
-    EXPECT_TRUE(deviceAccess == NULL);
+    EXPECT_TRUE(OpenedDevice() == NULL);
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "launcher_dialog.h"
+#include "steps/launcher_dialog.h"
 #include "tollgate_support.h"
 
 typedef std::vector<std::string> Lines;

@@ -5,12 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "driver_setup.h"
-#include "finish_install.h"
-#include "further_apps.h"
-#include "launcher_settings.h"
-#include "os_class_rules.h"
-#include "run_and_wait.h"
+#include "flow/launcher_app.h"
+#include "medium/launcher_settings.h"
+#include "medium/module_folder.h"
+#include "steps/driver_setup.h"
+#include "steps/finish_install.h"
+#include "steps/further_apps.h"
+#include "steps/os_class.h"
+#include "steps/os_class_rules.h"
+#include "steps/run_and_wait.h"
 #include "tollgate_support.h"
 
 typedef std::vector<std::string> Lines;
@@ -20,21 +23,22 @@ protected:
     explicit LauncherFixture(const char *name) : medium(name)
     {
         SetEnvironmentVariableA("SETUPSTUB_LOG", medium.RecordPath().c_str());
-        ReadSettingsFrom(medium.Path("no-such-file.ini").c_str());
+        ReadSettingsFrom(medium.Path("no-such-file.ini").c_str(), &settings);
     }
     void Settings(const std::string &text)
     {
         medium.WriteSettings(text);
-        ReadSettingsFrom(medium.Path("Setting.ini").c_str());
+        ReadSettingsFrom(medium.Path("Setting.ini").c_str(), &settings);
     }
     // The steps as the flow calls them, for the class under test; their results are the
     // exit-code bits documented in the README.
-    int DriverSetup() { return RunDriverSetup(medium.Folder().c_str(), osClass); }
-    int Further() { return RunFurtherApplications(medium.Folder().c_str(), osClass, &msuLaunched); }
+    int DriverSetup() { return RunDriverSetup(medium.Folder().c_str(), settings, osClass); }
+    int Further() { return RunFurtherApplications(medium.Folder().c_str(), settings, osClass, &msuLaunched); }
     Lines Timeline() const { return StubTimeline(medium.RecordPath(), medium.Folder()); }
     std::vector<StubEvent> Record() const { return ReadStubRecord(medium.RecordPath()); }
 
     Medium medium;
+    LauncherSettings settings;
     LauncherClass osClass = CLASS_XP_X86;
     int msuLaunched = 0;
 };
@@ -74,7 +78,7 @@ TEST_F(Messages, ProgramThatCannotStart)
 {
     MessageBoxWatcher watcher;
     std::string missing = "\"" + medium.Path("missing\\SetupDrv.exe") + "\"";
-    EXPECT_EQ(0, RunAndWait(missing.c_str(), launcherSettings.setup));
+    EXPECT_EQ(0, RunAndWait(missing.c_str(), settings.setup));
     watcher.Stop();
     ASSERT_EQ(1u, watcher.Seen().size());
     EXPECT_EQ("CreateProcess failed.", watcher.Seen()[0].text);
@@ -87,7 +91,7 @@ TEST_F(Messages, RunAndWaitRefusesACommandLineThatDoesNotFit)
     medium.AddStub("stub.exe");
     std::string commandLine = "\"" + medium.Path("stub.exe") + "\" " + std::string(600, 'a');
     MessageBoxWatcher watcher;
-    EXPECT_EQ(0, RunAndWait(commandLine.c_str(), launcherSettings.setup));
+    EXPECT_EQ(0, RunAndWait(commandLine.c_str(), settings.setup));
     watcher.Stop();
     ASSERT_EQ(1u, watcher.Seen().size());
     EXPECT_EQ(0u, watcher.Seen()[0].text.find("This command line is too long, so it was not run:"))
@@ -98,7 +102,7 @@ TEST_F(Messages, RunAndWaitRefusesACommandLineThatDoesNotFit)
 TEST_F(Messages, RunAndWaitReturnsOnlyAfterTheProgramEnded)
 {
     medium.AddStub("slow.exe", "WaitMs=300\r\n");
-    EXPECT_EQ(1, RunAndWait(("\"" + medium.Path("slow.exe") + "\" a b").c_str(), launcherSettings.setup));
+    EXPECT_EQ(1, RunAndWait(("\"" + medium.Path("slow.exe") + "\" a b").c_str(), settings.setup));
     EXPECT_EQ((Lines{ "start slow.exe", "end slow.exe" }), Timeline());
     ASSERT_FALSE(Record().empty());
     EXPECT_EQ("\"" + medium.Path("slow.exe") + "\" a b", Record()[0].cmd);
@@ -168,17 +172,32 @@ protected:
     const char *wowKey = "SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion";
 };
 
+// The completion gate is the flow's: a completion in the registry counts only when the
+// medium asks for the check. The flow classifies the Windows this test runs on.
 TEST_F(FurtherApps, FinishInstallIsReadOnlyWhenAskedFor)
 {
-    SetRegistryDword(HKEY_LOCAL_MACHINE, nativeKey, "FinishInstall", 1);
-    EXPECT_EQ(0, ReadFinishInstall(0));
-    Settings("[Const]\r\nCheckFinishInstall=1\r\n");
-    EXPECT_EQ(1, ReadFinishInstall(0));
+    int isX64 = CheckX64();
+    LauncherClass running = LauncherClassOf(CheckVista(), isX64);
+    SetRegistryDword(HKEY_LOCAL_MACHINE, isX64 ? wowKey : nativeKey, "FinishInstall", 1);
+    medium.AddStub("drv\\SetupDrv.exe");
+    medium.AddStub("further.exe");
+    std::string keys = std::string(SetupPathKey(running)) + "=drv\r\nAnotherAPNum=1\r\n"
+                       + AnotherApKeyBase(running) + "0=further.exe\r\n";
+    MessageBoxWatcher watcher;
+    medium.WriteSettings("[Const]\r\n" + keys);
+    EXPECT_EQ(0, LauncherFlow(medium.Folder().c_str(), FOLDER_FOUND));
+    EXPECT_EQ((Lines{ "start drv\\SetupDrv.exe", "end drv\\SetupDrv.exe" }), Timeline());
+    medium.WriteSettings("[Const]\r\nCheckFinishInstall=1\r\n" + keys);
+    EXPECT_EQ(0, LauncherFlow(medium.Folder().c_str(), FOLDER_FOUND));
+    watcher.Stop();
+    EXPECT_TRUE(watcher.Seen().empty());
+    EXPECT_EQ((Lines{ "start drv\\SetupDrv.exe", "end drv\\SetupDrv.exe", "start drv\\SetupDrv.exe",
+                      "end drv\\SetupDrv.exe", "start further.exe", "end further.exe" }),
+              Timeline());
 }
 
 TEST_F(FurtherApps, FinishInstallCountsOnlyAsNumberOne)
 {
-    Settings("[Const]\r\nCheckFinishInstall=1\r\n");
     static const struct { DWORD type; const char *data; DWORD size; int finished; } cases[] = {
         { REG_DWORD, "\x01\0\0\0", 4, 1 },
         { REG_DWORD, "\x02\0\0\0", 4, 0 },
@@ -201,7 +220,6 @@ TEST_F(FurtherApps, FinishInstallCountsOnlyAsNumberOne)
 
 TEST_F(FurtherApps, SixtyFourBitWindowsIsReadInTheThirtyTwoBitView)
 {
-    Settings("[Const]\r\nCheckFinishInstall=1\r\n");
     const DWORD one = 1;
     SetIn64BitView(nativeKey, &one);
     EXPECT_EQ(0, ReadFinishInstall(1)) << "a mark in the 64-bit view is not the driver setup's";

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "dll_search.h"
-#include "ds_name.h"
-#include "launcher_app.h"
-#include "module_folder.h"
-#include "os_class.h"
+#include "device/filter_search.h"
+#include "flow/dll_search.h"
+#include "flow/launcher_app.h"
+#include "medium/module_folder.h"
+#include "steps/os_class.h"
 #include "tollgate_support.h"
 #include "win_support.h"
 
@@ -83,7 +83,6 @@ TEST_F(Hardening, UnterminatedRegistryTextIsTakenWhole)
 
 TEST_F(Hardening, LauncherPathThatDoesNotFitGivesOneMessage)
 {
-    ZeroMemory(&launcherApp, sizeof launcherApp);
     std::string shown = "C:\\" + std::string(500, 'd') + "...";
     MessageBoxWatcher watcher;
     EXPECT_EQ(4, LauncherFlow(shown.c_str(), FOLDER_TOO_LONG));
@@ -132,7 +131,6 @@ TEST_F(Hardening, UnknownLauncherFolderSaysWhatHappened)
             EXPECT_STREQ("E:", folder);
             continue;
         }
-        ZeroMemory(&launcherApp, sizeof launcherApp);
         MessageBoxWatcher watcher;
         EXPECT_EQ(4, LauncherFlow(folder, result));
         watcher.Stop();

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "further_apps.h"
-#include "launcher_settings.h"
+#include "medium/launcher_settings.h"
+#include "steps/further_apps.h"
 #include "tollgate_support.h"
 
 typedef std::vector<std::string> Lines;
@@ -22,7 +22,7 @@ protected:
         medium.WriteFile("updates\\fix.msu", "not really a package");
         medium.WriteSettings("[Const]\r\nAnotherAPNum=2\r\nAnotherAPXPx86Exe0=updates\\fix.msu\r\n"
                              "AnotherAPXPx86Exe1=next.exe\r\n");
-        ReadSettingsFrom(medium.Path("Setting.ini").c_str());
+        ReadSettingsFrom(medium.Path("Setting.ini").c_str(), &settings);
         medium.AddStub("next.exe");
         // The shell's handler stays until the test lets it go.
         medium.AddStub("handler.exe", "WaitForFile=" + medium.Path("release") + "\r\n");
@@ -50,6 +50,7 @@ protected:
     }
 
     Medium medium;
+    LauncherSettings settings;
 };
 
 // What the shell does with a package whose parameter text is glued onto the file name:
@@ -77,7 +78,7 @@ TEST_F(Packages, ReachTheShellWithTheirParameterAndAreNotWaitedFor)
     RegisterPackageHandler(medium.Path("handler.exe"));
     MessageBoxWatcher watcher;
     int msuLaunched = 0;
-    EXPECT_EQ(0, RunFurtherApplications(medium.Folder().c_str(), CLASS_XP_X86, &msuLaunched));
+    EXPECT_EQ(0, RunFurtherApplications(medium.Folder().c_str(), settings, CLASS_XP_X86, &msuLaunched));
     watcher.Stop();
     EXPECT_EQ(1, msuLaunched);
     EXPECT_TRUE(watcher.Seen().empty());
@@ -105,14 +106,14 @@ TEST_F(Packages, RefusedByTheShellLeaveNoMarkAndNoMessage)
     MessageBoxWatcher watcher;
     int msuLaunched = 0;
     // Refused packages count as not started in the exit code.
-    EXPECT_EQ(2, RunFurtherApplications(medium.Folder().c_str(), CLASS_XP_X86, &msuLaunched));
+    EXPECT_EQ(2, RunFurtherApplications(medium.Folder().c_str(), settings, CLASS_XP_X86, &msuLaunched));
     EXPECT_EQ(0, msuLaunched);
 
     // A package that is not on the medium is refused as well.
     RegisterPackageHandler(medium.Path("handler.exe"));
     medium.WriteSettings("[Const]\r\nAnotherAPNum=1\r\nAnotherAPXPx86Exe0=updates\\gone.msu\r\n");
-    ReadSettingsFrom(medium.Path("Setting.ini").c_str());
-    EXPECT_EQ(2, RunFurtherApplications(medium.Folder().c_str(), CLASS_XP_X86, &msuLaunched));
+    ReadSettingsFrom(medium.Path("Setting.ini").c_str(), &settings);
+    EXPECT_EQ(2, RunFurtherApplications(medium.Folder().c_str(), settings, CLASS_XP_X86, &msuLaunched));
     watcher.Stop();
     EXPECT_EQ(0, msuLaunched);
     EXPECT_TRUE(watcher.Seen().empty());

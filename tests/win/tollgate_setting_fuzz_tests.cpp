@@ -10,9 +10,9 @@
 #include <algorithm>
 #include <string>
 
-#include "launcher_settings.h"
 #include "mediacheck/class_plan.h"
 #include "mediacheck/medium_report.h"
+#include "medium/launcher_settings.h"
 #include "setting_ini_generator.h"
 #include "tollgate_support.h"
 
@@ -51,15 +51,16 @@ static bool FromFileOrDefault(const std::string &value, const char *fallback, co
 static const char *const defaultPaths[CLASS_COUNT] = { "Vista_x64", "Vista_x86", "XP_x64", "XP_x86" };
 
 // Returns how many planned programs it held against the file.
-static int CheckClass(const std::string &folder, const std::string &text, int isVista, int isX64, Verdict &v)
+static int CheckClass(const std::string &folder, const std::string &text, const LauncherSettings &settings,
+                      int isVista, int isX64, Verdict &v)
 {
     int checked = 0;
     ClassPlan plan;
-    PlanClass(folder.c_str(), isVista, isX64, &plan);
+    PlanClass(folder.c_str(), settings, isVista, isX64, &plan);
     std::string under = folder + "\\";
     std::string lower = Lower(text);
     LauncherClass osClass = plan.osClass;
-    std::string path = launcherSettings.setupPath[osClass], exe = launcherSettings.setupExe[osClass];
+    std::string path = settings.setupPath[osClass], exe = settings.setupExe[osClass];
     if (plan.runsDriverSetup) {
         ++checked;
         v.Check(FromFileOrDefault(path, defaultPaths[osClass], text), "driver folder not from the file: " + path);
@@ -68,8 +69,8 @@ static int CheckClass(const std::string &folder, const std::string &text, int is
             v.Check(std::string(plan.driverProgram).compare(0, under.size(), under) == 0,
                     std::string("driver program outside the medium: ") + plan.driverProgram);
     }
-    v.Check(plan.furtherCount <= AnotherApCount(), "more further programs than AnotherAPNum");
-    v.Check(plan.furtherCount == 0 || launcherSettings.checkFinishInstall != 0, "further programs without CheckFinishInstall");
+    v.Check(plan.furtherCount <= AnotherApCount(settings), "more further programs than AnotherAPNum");
+    v.Check(plan.furtherCount == 0 || settings.checkFinishInstall != 0, "further programs without CheckFinishInstall");
     for (int i = 0; i < plan.furtherCount; ++i) {
         const FurtherPlan &f = plan.further[i];
         ++checked;
@@ -93,24 +94,25 @@ TEST(SettingFuzz, GeneratedFilesReadAndPlanOnlyWhatTheyName)
     Medium medium("fuzz medium");
     unsigned long planned = 0, failed = 0;
     DWORD start = GetTickCount();
+    LauncherSettings settings;
     for (unsigned long n = 0; n < files; ++n) {
         GeneratedIni ini = GenerateSettingIni((uint32_t)seed, (uint32_t)n);
         // A name per file: the profile functions keep recently read files.
         std::string name = "s" + std::to_string(n % 64) + "-" + std::to_string(n) + ".ini";
         medium.WriteFile(name, ini.bytes);
         std::string file = medium.Path(name);
-        ReadSettingsFrom(file.c_str());
+        ReadSettingsFrom(file.c_str(), &settings);
         Verdict v;
         for (int c = 0; c < CLASS_COUNT; ++c) {
-            v.Check(Terminated(launcherSettings.setupPath[c]) && Terminated(launcherSettings.setupExe[c]),
+            v.Check(Terminated(settings.setupPath[c]) && Terminated(settings.setupExe[c]),
                     "a value without its end");
             for (int i = 0; i < ANOTHER_AP_LIMIT; ++i)
-                v.Check(Terminated(launcherSettings.anotherAp[c][i]), "an entry without its end");
+                v.Check(Terminated(settings.anotherAp[c][i]), "an entry without its end");
         }
-        v.Check(AnotherApCount() >= 0 && AnotherApCount() <= ANOTHER_AP_LIMIT, "AnotherApCount out of range");
+        v.Check(AnotherApCount(settings) >= 0 && AnotherApCount(settings) <= ANOTHER_AP_LIMIT, "AnotherApCount out of range");
         for (int vista = 0; vista < 2; ++vista)
             for (int x64 = 0; x64 < 2; ++x64)
-                planned += CheckClass(medium.Folder(), ini.text, vista, x64, v);
+                planned += CheckClass(medium.Folder(), ini.text, settings, vista, x64, v);
         DeleteFileA(file.c_str());
         if (!v.fault.empty()) {
             ++failed;

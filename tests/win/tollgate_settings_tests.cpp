@@ -4,7 +4,7 @@
 #include <string.h>
 #include <string>
 
-#include "launcher_settings.h"
+#include "medium/launcher_settings.h"
 #include "tollgate_support.h"
 
 static const char defaultNoSetupPath[] =
@@ -14,26 +14,26 @@ static const char defaultRePlugin[] = "Please Re-Plugin the USB device on your c
 class Settings : public ::testing::Test {
 protected:
     Medium medium{"settings"};
+    LauncherSettings settings;
 
     void Read(const std::string &text)
     {
         medium.WriteSettings(text);
-        ReadSettingsFrom(medium.Path("Setting.ini").c_str());
+        ReadSettingsFrom(medium.Path("Setting.ini").c_str(), &settings);
+    }
+    void ExpectEveryEntryEmpty(void)
+    {
+        for (int c = 0; c < CLASS_COUNT; ++c)
+            for (int i = 0; i < ANOTHER_AP_LIMIT; ++i)
+                EXPECT_STREQ("", settings.anotherAp[c][i]) << "class " << c << " entry " << i;
     }
 };
 
-static void ExpectEveryEntryEmpty(void)
-{
-    for (int c = 0; c < CLASS_COUNT; ++c)
-        for (int i = 0; i < ANOTHER_AP_LIMIT; ++i)
-            EXPECT_STREQ("", launcherSettings.anotherAp[c][i]) << "class " << c << " entry " << i;
-}
-
 TEST_F(Settings, NoFileGivesEveryDefault)
 {
-    memset(&launcherSettings, 'x', sizeof launcherSettings);
-    ReadSettingsFrom(medium.Path("Setting.ini").c_str());
-    const LauncherSettings &s = launcherSettings;
+    memset(&settings, 'x', sizeof settings);
+    ReadSettingsFrom(medium.Path("Setting.ini").c_str(), &settings);
+    const LauncherSettings &s = settings;
     EXPECT_STREQ("Vista_x64", s.setupPath[CLASS_VISTA_X64]);
     EXPECT_STREQ("Vista_x86", s.setupPath[CLASS_VISTA_X86]);
     EXPECT_STREQ("XP_x64", s.setupPath[CLASS_XP_X64]);
@@ -65,7 +65,7 @@ TEST_F(Settings, EveryKeyIsRead)
          "AnotherAPXPx86Exe0=d\r\nAnotherAPXPx86Exe1=sub\\e.msu\r\n"
          "Setup=Tuner setup\r\nNoSetupPath=Not here\r\nRePlugin=Plug again\r\n"
          "LaunchAnotherAPParam=/q /norestart\r\n");
-    const LauncherSettings &s = launcherSettings;
+    const LauncherSettings &s = settings;
     EXPECT_STREQ("v64", s.setupPath[CLASS_VISTA_X64]);
     EXPECT_STREQ("v64.exe", s.setupExe[CLASS_VISTA_X64]);
     EXPECT_STREQ("v86", s.setupPath[CLASS_VISTA_X86]);
@@ -95,18 +95,18 @@ TEST_F(Settings, NumbersConvertAsAtoi)
 {
     Read("[Const]\r\nWaitTimer=abc\r\nEnableTimer=\" 2\"\r\nEnableAudioClass=  7 days\r\n"
          "CheckFinishInstall=-3\r\nAnotherAPNum=0x3\r\n");
-    EXPECT_EQ(0, launcherSettings.waitTimer);
-    EXPECT_EQ(2, launcherSettings.enableTimer);
-    EXPECT_EQ(7, launcherSettings.enableAudioClass);
-    EXPECT_EQ(-3, launcherSettings.checkFinishInstall);
-    EXPECT_EQ(0, launcherSettings.anotherAPNum);
+    EXPECT_EQ(0, settings.waitTimer);
+    EXPECT_EQ(2, settings.enableTimer);
+    EXPECT_EQ(7, settings.enableAudioClass);
+    EXPECT_EQ(-3, settings.checkFinishInstall);
+    EXPECT_EQ(0, settings.anotherAPNum);
 }
 
 TEST_F(Settings, NegativeCountReadsNoEntry)
 {
     Read("[Const]\r\nAnotherAPNum=-1\r\nAnotherAPXPx86Exe0=a.exe\r\nAnotherAPVistax64Exe0=b.exe\r\n");
-    EXPECT_EQ(-1, launcherSettings.anotherAPNum);
-    EXPECT_EQ(0, AnotherApCount());
+    EXPECT_EQ(-1, settings.anotherAPNum);
+    EXPECT_EQ(0, AnotherApCount(settings));
     ExpectEveryEntryEmpty();
 }
 
@@ -114,9 +114,9 @@ TEST_F(Settings, EntriesAtOrAboveTheCountAreIgnored)
 {
     Read("[Const]\r\nAnotherAPNum=2\r\nAnotherAPXPx64Exe0=a\r\nAnotherAPXPx64Exe1=b\r\n"
          "AnotherAPXPx64Exe2=c\r\nAnotherAPXPx64Exe01=d\r\n");
-    EXPECT_STREQ("a", launcherSettings.anotherAp[CLASS_XP_X64][0]);
-    EXPECT_STREQ("b", launcherSettings.anotherAp[CLASS_XP_X64][1]);
-    EXPECT_STREQ("", launcherSettings.anotherAp[CLASS_XP_X64][2]);
+    EXPECT_STREQ("a", settings.anotherAp[CLASS_XP_X64][0]);
+    EXPECT_STREQ("b", settings.anotherAp[CLASS_XP_X64][1]);
+    EXPECT_STREQ("", settings.anotherAp[CLASS_XP_X64][2]);
 }
 
 TEST_F(Settings, CountAboveFiveCountsAsFive)
@@ -125,21 +125,21 @@ TEST_F(Settings, CountAboveFiveCountsAsFive)
     for (int i = 0; i < 9; ++i)
         text += "AnotherAPVistax86Exe" + std::to_string(i) + "=p" + std::to_string(i) + "\r\n";
     Read(text);
-    EXPECT_EQ(9, launcherSettings.anotherAPNum);
-    EXPECT_EQ(5, AnotherApCount());
+    EXPECT_EQ(9, settings.anotherAPNum);
+    EXPECT_EQ(5, AnotherApCount(settings));
     for (int i = 0; i < ANOTHER_AP_LIMIT; ++i)
-        EXPECT_EQ("p" + std::to_string(i), launcherSettings.anotherAp[CLASS_VISTA_X86][i]);
+        EXPECT_EQ("p" + std::to_string(i), settings.anotherAp[CLASS_VISTA_X86][i]);
 }
 
 TEST_F(Settings, PresentButEmptyIsEmptyNotDefault)
 {
     Read("[Const]\r\nSetup=\r\nSetupXPx64Path=\r\nNoSetupPath=\r\nLaunchAnotherAPParam=\r\n");
-    EXPECT_STREQ("", launcherSettings.setup);
-    EXPECT_STREQ("", launcherSettings.setupPath[CLASS_XP_X64]);
-    EXPECT_STREQ("SetupDrv.exe", launcherSettings.setupExe[CLASS_XP_X64]);
-    EXPECT_STREQ("", launcherSettings.noSetupPath);
-    EXPECT_STREQ("", launcherSettings.launchAnotherAPParam);
-    EXPECT_STREQ(defaultRePlugin, launcherSettings.rePlugin);
+    EXPECT_STREQ("", settings.setup);
+    EXPECT_STREQ("", settings.setupPath[CLASS_XP_X64]);
+    EXPECT_STREQ("SetupDrv.exe", settings.setupExe[CLASS_XP_X64]);
+    EXPECT_STREQ("", settings.noSetupPath);
+    EXPECT_STREQ("", settings.launchAnotherAPParam);
+    EXPECT_STREQ(defaultRePlugin, settings.rePlugin);
 }
 
 TEST_F(Settings, OnlySectionConstCountsAndNamesIgnoreCase)
@@ -148,10 +148,10 @@ TEST_F(Settings, OnlySectionConstCountsAndNamesIgnoreCase)
          "[Other]\r\nSetup=Other caption\r\nAnotherAPNum=3\r\nSetupXPx86Exe=other.exe\r\n"
          "[cONST]\r\nsetupxpx86path=Drivers\r\n"
          "[Const2]\r\nSetupXPx86Exe=wrong.exe\r\n");
-    EXPECT_STREQ("SetupDrv", launcherSettings.setup);
-    EXPECT_EQ(0, launcherSettings.anotherAPNum);
-    EXPECT_STREQ("Drivers", launcherSettings.setupPath[CLASS_XP_X86]);
-    EXPECT_STREQ("SetupDrv.exe", launcherSettings.setupExe[CLASS_XP_X86]);
+    EXPECT_STREQ("SetupDrv", settings.setup);
+    EXPECT_EQ(0, settings.anotherAPNum);
+    EXPECT_STREQ("Drivers", settings.setupPath[CLASS_XP_X86]);
+    EXPECT_STREQ("SetupDrv.exe", settings.setupExe[CLASS_XP_X86]);
 }
 
 TEST_F(Settings, LongValueIsCutTo255)
@@ -160,8 +160,8 @@ TEST_F(Settings, LongValueIsCutTo255)
     for (int i = 0; i < 300; ++i)
         value += (char)('a' + i % 26);
     Read("[Const]\r\nSetupVistax64Exe=" + value + "\r\nRePlugin=" + value + "\r\n");
-    EXPECT_EQ(value.substr(0, 255), launcherSettings.setupExe[CLASS_VISTA_X64]);
-    EXPECT_EQ(value.substr(0, 255), launcherSettings.rePlugin);
+    EXPECT_EQ(value.substr(0, 255), settings.setupExe[CLASS_VISTA_X64]);
+    EXPECT_EQ(value.substr(0, 255), settings.rePlugin);
 }
 
 TEST_F(Settings, RandomBytesAndHugeLinesStayWithinTheBuffers)
@@ -174,7 +174,7 @@ TEST_F(Settings, RandomBytesAndHugeLinesStayWithinTheBuffers)
         noise += (char)(seed >> 16);
     }
     Read(noise);
-    const LauncherSettings &s = launcherSettings;
+    const LauncherSettings &s = settings;
     for (int c = 0; c < CLASS_COUNT; ++c) {
         EXPECT_LT(strlen(s.setupPath[c]), (size_t)SETTING_TEXT_SIZE);
         EXPECT_LT(strlen(s.setupExe[c]), (size_t)SETTING_TEXT_SIZE);

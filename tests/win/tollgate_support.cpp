@@ -359,12 +359,14 @@ std::vector<std::string> MessageBoxWatcher::Texts()
     return texts;
 }
 
+// Not SMTO_NORMAL: a box that has just appeared belongs to a thread whose last look at
+// its queue may be seconds old, which Wine counts as hung; the time-out bounds the wait.
 static std::string WindowText(HWND window)
 {
     char text[2048] = "";
     DWORD_PTR ignored = 0;
     if (window)
-        SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_ABORTIFHUNG, 2000,
+        SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_NORMAL, 2000,
                             &ignored);
     text[sizeof text - 1] = '\0';
     return text;
@@ -393,7 +395,7 @@ BOOL CALLBACK MessageBoxWatcher::Visit(HWND window, LPARAM selfPointer)
     HWND icon = GetDlgItem(window, MESSAGE_ICON_ID);
     DWORD_PTR iconHandle = 0;
     if (icon)
-        SendMessageTimeoutA(icon, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, 2000, &iconHandle);
+        SendMessageTimeoutA(icon, STM_GETICON, 0, 0, SMTO_NORMAL, 2000, &iconHandle);
     message.icon = iconHandle != 0;
     HWND ok = GetDlgItem(window, IDOK), cancel = GetDlgItem(window, IDCANCEL);
     message.ok = ok && IsWindowVisible(ok);

@@ -4,17 +4,18 @@
 #include <windows.h>
 #include <string.h>
 
-#include "audio_class_rule.h"
 #include "common/bounded_text.h"
-#include "dialog_rules.h"
-#include "driver_setup.h"
-#include "further_apps.h"
-#include "launch_outcome.h"
-#include "launcher_paths.h"
-#include "medium_file.h"
+#include "device/audio_class_rules.h"
 #include "mediacheck/package_check.h"
 #include "mediacheck/start_check.h"
-#include "msu_file.h"
+#include "medium/launcher_paths.h"
+#include "medium/medium_file.h"
+#include "medium/msu_file.h"
+#include "steps/driver_setup.h"
+#include "steps/further_apps.h"
+#include "steps/launch_outcome.h"
+#include "steps/launcher_dialog_rules.h"
+#include "steps/os_class_rules.h"
 
 // Windows' ANSI calls (CreateProcess, the shell, GetFileAttributes) refuse a path of
 // MAX_PATH characters or more: such a file is "not found" even where it lies.
@@ -29,10 +30,10 @@ static int ReportWindowsTooLong(const char *key, const char *path)
 }
 
 // The exit code bits of the driver setup step.
-static int PlanDriverSetup(const char *folder, ClassPlan *plan)
+static int PlanDriverSetup(const char *folder, const LauncherSettings &settings, ClassPlan *plan)
 {
-    const char *setupPath = launcherSettings.setupPath[plan->osClass];
-    const char *setupExe = launcherSettings.setupExe[plan->osClass];
+    const char *setupPath = settings.setupPath[plan->osClass];
+    const char *setupExe = settings.setupExe[plan->osClass];
     plan->runsDriverSetup = setupPath[0] != '\0' && setupExe[0] != '\0';
     if (!plan->runsDriverSetup)
         return LAUNCH_NO_DRIVER_SETUP;
@@ -64,7 +65,7 @@ static int PlanDriverSetup(const char *folder, ClassPlan *plan)
     if (ReportUnstartable(key, program, plan->driverKind, *plan))
         return LAUNCH_NOT_STARTED;
     plan->driverStarts = 1;
-    if (plan->driverKind == FILE_PROGRAM_X64 && launcherSettings.checkFinishInstall != 0)
+    if (plan->driverKind == FILE_PROGRAM_X64 && settings.checkFinishInstall != 0)
         AddProblem(PROBLEM_WARNING, key, "%s is a 64-bit program: with CheckFinishInstall on, it must write "
                    "FinishInstall into the 32-bit registry view (Wow6432Node), the one Setup.exe reads",
                    program);
@@ -73,18 +74,17 @@ static int PlanDriverSetup(const char *folder, ClassPlan *plan)
 
 struct FurtherContext {
     const char *folder;
+    const char *parameter;       // LaunchAnotherAPParam
     ClassPlan *plan;
 };
 
 // Whether the entry's command line or file and parameters fit Setup.exe's buffers.
-static int FurtherFits(const char *folder, FurtherPlan &f)
+static int FurtherFits(const char *folder, const char *parameter, FurtherPlan &f)
 {
     int fileFits = AnotherApFile(folder, f.program, f.file, sizeof f.file);
     if (f.isPackage)
-        return fileFits && PackageParameters(f.ownParameters, launcherSettings.launchAnotherAPParam,
-                                             f.parameters, sizeof f.parameters);
-    return ProgramCommandLine(folder, f.program, f.ownParameters, launcherSettings.launchAnotherAPParam,
-                              f.commandLine, sizeof f.commandLine);
+        return fileFits && PackageParameters(f.ownParameters, parameter, f.parameters, sizeof f.parameters);
+    return ProgramCommandLine(folder, f.program, f.ownParameters, parameter, f.commandLine, sizeof f.commandLine);
 }
 
 static int PlanFurther(int index, const char *entry, int, void *context)
@@ -97,7 +97,7 @@ static int PlanFurther(int index, const char *entry, int, void *context)
     CopyText(f.entry, sizeof f.entry, entry);
     SplitEntry(c->folder, entry, f.program, sizeof f.program, f.ownParameters, sizeof f.ownParameters);
     f.isPackage = IsMsuFile(f.program);
-    f.fits = FurtherFits(c->folder, f);
+    f.fits = FurtherFits(c->folder, c->parameter, f);
     if (!f.fits) {
         AddProblem(PROBLEM_ERROR, f.key, "the %s for %s is longer than the %d characters "
                    "Setup.exe takes, so it is not started", f.isPackage ? "package's path" : "command line",
@@ -119,28 +119,28 @@ static int PlanFurther(int index, const char *entry, int, void *context)
     return LAUNCH_OK;
 }
 
-void PlanClass(const char *folder, int isVista, int isX64, ClassPlan *plan)
+void PlanClass(const char *folder, const LauncherSettings &settings, int isVista, int isX64, ClassPlan *plan)
 {
     ZeroMemory(plan, sizeof *plan);
     plan->isVista = isVista;
     plan->isX64 = isX64;
     plan->osClass = LauncherClassOf(isVista, isX64);
-    int driverOutcome = folder ? PlanDriverSetup(folder, plan) : LAUNCH_OK;
+    int driverOutcome = folder ? PlanDriverSetup(folder, settings, plan) : LAUNCH_OK;
     plan->exitCode = driverOutcome;
 
-    plan->checksByte = ChecksAudioClass(isVista, launcherSettings.enableAudioClass);
+    plan->checksByte = ChecksAudioClass(isVista, settings.enableAudioClass);
     AudioClassBytes(isVista, &plan->byteFrom, &plan->byteTo);
 
-    plan->gatedByFinishInstall = launcherSettings.checkFinishInstall != 0;
+    plan->gatedByFinishInstall = settings.checkFinishInstall != 0;
     if (plan->gatedByFinishInstall && folder) {
-        FurtherContext context = { folder, plan };
-        plan->exitCode |= WalkFurtherApplications(plan->osClass, PlanFurther, &context);
+        FurtherContext context = { folder, settings.launchAnotherAPParam, plan };
+        plan->exitCode |= WalkFurtherApplications(settings, plan->osClass, PlanFurther, &context);
     }
     int packageHanded = 0;
     for (int i = 0; i < plan->furtherCount; ++i)
         packageHanded |= plan->further[i].isPackage && plan->further[i].starts;
-    plan->waitsForInstaller = DialogStays(packageHanded, launcherSettings.enableTimer);
-    plan->tickMs = LauncherTimerPeriod(launcherSettings.waitTimer);
+    plan->waitsForInstaller = DialogStays(packageHanded, settings.enableTimer);
+    plan->tickMs = LauncherTimerPeriod(settings.waitTimer);
     CheckInstallerOrder(*plan);
 
     plan->cleanExitCode = plan->exitCode;

@@ -5,9 +5,9 @@
 
 #include "mediacheck/medium_report.h"
 
-// Fills the plan from launcherSettings and adds the class's problems: a driver setup or
+// Fills the plan from the settings read and adds the class's problems: a driver setup or
 // further program missing on the medium, a command line that does not fit. A null folder
 // is a medium Setup.exe cannot use: no program of it is started.
-void PlanClass(const char *folder, int isVista, int isX64, ClassPlan *plan);
+void PlanClass(const char *folder, const LauncherSettings &settings, int isVista, int isX64, ClassPlan *plan);
 
 #endif

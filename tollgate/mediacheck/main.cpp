@@ -8,7 +8,7 @@
 #include "mediacheck/medium_report.h"
 #include "mediacheck/report_json.h"
 #include "mediacheck/report_text.h"
-#include "module_folder.h"
+#include "medium/module_folder.h"
 
 enum { EXIT_BAD_USE = 2 };
 

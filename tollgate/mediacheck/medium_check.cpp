@@ -4,11 +4,11 @@
 #include <windows.h>
 
 #include "common/bounded_text.h"
-#include "launch_outcome.h"
 #include "mediacheck/class_plan.h"
 #include "mediacheck/medium_report.h"
 #include "mediacheck/setting_check.h"
 #include "mediacheck/setting_scan.h"
+#include "steps/launch_outcome.h"
 
 // The folder as Setup.exe would have it: absolute, without a trailing backslash.
 static int MediumFolder(const char *given, char *folder, size_t size, char *reason, size_t reasonSize)
@@ -39,7 +39,7 @@ static int MediumFolder(const char *given, char *folder, size_t size, char *reas
 static void ReadMediumSettings(const char *folder)
 {
     MediumReport &r = mediumReport;
-    if (!ReadSettings(folder, r.settingFile)) {
+    if (!ReadSettings(folder, &r.settings, r.settingFile)) {
         r.settingFileState = SETTING_FILE_TOO_LONG;
         AddProblem(PROBLEM_ERROR, "Setting.ini", "its path is longer than the %d characters Setup.exe "
                    "takes, so Setup.exe reads none of it and says so", SETTING_FILE_PATH_SIZE - 1);
@@ -56,9 +56,9 @@ static void ReadMediumSettings(const char *folder)
         AddProblem(PROBLEM_ERROR, "Setting.ini", "has no [Const] section, so every key takes its default");
     } else {
         CheckSettingLines(r.settingFile);
-        CheckSettingKeys(r.settingFile);
+        CheckSettingKeys(r.settingFile, r.settings);
     }
-    CheckSettingValues();
+    CheckSettingValues(r.settings);
 }
 
 int CheckMedium(const char *given, char *reason, size_t reasonSize)
@@ -72,7 +72,7 @@ int CheckMedium(const char *given, char *reason, size_t reasonSize)
     char module[MODULE_PATH_SIZE];
     r.folderFits = FormatText(module, sizeof module, "%s\\Setup.exe", r.folder);
     if (!r.folderFits) {
-        UseDefaultSettings();
+        UseDefaultSettings(&r.settings);
         AddProblem(PROBLEM_ERROR, "Setup.exe", "its path is longer than the %d characters Setup.exe "
                    "takes, so it uses nothing of the medium", MODULE_PATH_SIZE - 1);
     } else {
@@ -81,21 +81,18 @@ int CheckMedium(const char *given, char *reason, size_t reasonSize)
             AddProblem(PROBLEM_ERROR, "Setup.exe", "not in the medium folder");
         ReadMediumSettings(r.folder);
     }
-    CopyText(r.rePlugin, sizeof r.rePlugin, launcherSettings.rePlugin);
-    CopyText(r.parameter, sizeof r.parameter, launcherSettings.launchAnotherAPParam);
-
     // The order in which the report lists the classes.
     static const int order[CLASS_COUNT][2] = { { 0, 0 }, { 0, 1 }, { 1, 0 }, { 1, 1 } };
     int watched = 0;
     for (int i = 0; i < CLASS_COUNT; ++i) {
         ClassPlan &plan = r.classes[i];
-        PlanClass(r.folderFits ? r.folder : NULL, order[i][0], order[i][1], &plan);
+        PlanClass(r.folderFits ? r.folder : NULL, r.settings, order[i][0], order[i][1], &plan);
         if (!r.folderFits || r.settingFileState == SETTING_FILE_TOO_LONG) {
             plan.exitCode |= LAUNCH_TOO_LONG;
             plan.cleanExitCode |= LAUNCH_TOO_LONG;
         }
         watched |= plan.waitsForInstaller;
     }
-    CheckInstallerTiming(watched);
+    CheckInstallerTiming(r.settings.waitTimer, watched);
     return 1;
 }

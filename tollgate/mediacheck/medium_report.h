@@ -3,12 +3,11 @@
 #ifndef MEDIACHECK_MEDIUM_REPORT_H
 #define MEDIACHECK_MEDIUM_REPORT_H
 
-#include "entry_split.h"
-#include "launcher_paths.h"
-#include "launcher_settings.h"
-#include "module_folder.h"
 #include "mediacheck/file_kind.h"
-#include "os_class_rules.h"
+#include "medium/entry_split.h"
+#include "medium/launcher_paths.h"
+#include "medium/launcher_settings.h"
+#include "medium/module_folder.h"
 
 enum {
     PROBLEM_LIMIT = 64,
@@ -76,8 +75,7 @@ struct MediumReport {
     int folderFits;                       // Setup.exe's own path fits its buffer
     char settingFile[SETTING_FILE_PATH_SIZE];
     SettingFileState settingFileState;
-    char rePlugin[SETTING_TEXT_SIZE];
-    char parameter[SETTING_TEXT_SIZE];
+    LauncherSettings settings;            // Setting.ini as Setup.exe reads it
     ClassPlan classes[CLASS_COUNT];       // XP 32-bit, XP 64-bit, Vista 32-bit, Vista 64-bit
     int problemCount;
     MediumProblem problems[PROBLEM_LIMIT];
@@ -85,6 +83,7 @@ struct MediumReport {
     int warnings;
 };
 
+// shared: the checks add to it, main and the two printers read it.
 extern MediumReport mediumReport;
 
 // Adds a problem (counted even when the list is full).

@@ -98,7 +98,7 @@ void PrintReportJson(FILE *out)
     fprintf(out, "{\n  ");
     Field(out, "medium", r.folder);
     fprintf(out, "\"settingFile\": \"%s\", ", states[r.settingFileState]);
-    Field(out, "parameters", r.parameter, ",\n  \"classes\": [\n");
+    Field(out, "parameters", r.settings.launchAnotherAPParam, ",\n  \"classes\": [\n");
     for (int i = 0; i < CLASS_COUNT; ++i) {
         Class(out, r.classes[i]);
         fputs(i + 1 < CLASS_COUNT ? ",\n" : "\n", out);

@@ -63,7 +63,7 @@ static void PrintClass(FILE *out, const ClassPlan &plan)
                 "working folder");
     if (plan.checksByte)
         fprintf(out, "  %-17s0x%02X is set to 0x%02X, then \"%s\"\n", "device byte", plan.byteFrom,
-                plan.byteTo, mediumReport.rePlugin);
+                plan.byteTo, mediumReport.settings.rePlugin);
     else
         fprintf(out, "  %-17snot touched (EnableAudioClass is 0)\n", "device byte");
     if (plan.gatedByFinishInstall)

@@ -6,10 +6,10 @@
 
 #include "common/bounded_text.h"
 #include "common/text_case.h"
-#include "ini_number.h"
-#include "launcher_settings.h"
 #include "mediacheck/medium_report.h"
 #include "mediacheck/nearest_key.h"
+#include "medium/ini_number.h"
+#include "medium/launcher_settings.h"
 
 enum { LIST_SIZE = 65536, MINUTE_MS = 60000 };
 
@@ -78,7 +78,7 @@ static int EntryIndexOf(const char *name)
 }
 
 // An entry the count leaves out: raising AnotherAPNum is what it takes, not another key.
-static void ReportEntryNeverRead(const char *name, int index, int count)
+static void ReportEntryNeverRead(const char *name, int index, int anotherAPNum, int count)
 {
     char read[80];
     if (count == 0)
@@ -87,7 +87,7 @@ static void ReportEntryNeverRead(const char *name, int index, int count)
         FormatText(read, sizeof read, "so Setup.exe reads entries 0 to %d only", count - 1);
     if (index < ANOTHER_AP_LIMIT)
         AddProblem(PROBLEM_WARNING, name, "never read: AnotherAPNum is %d, %s; raise it to %d to run this one",
-                   launcherSettings.anotherAPNum, read, index + 1);
+                   anotherAPNum, read, index + 1);
     else
         AddProblem(PROBLEM_WARNING, name, "never read: Setup.exe reads at most %d entries per class, 0 to %d",
                    ANOTHER_AP_LIMIT, ANOTHER_AP_LIMIT - 1);
@@ -129,20 +129,20 @@ static void CheckNumber(const char *settingFile, const char *key)
                    IniNumber(text));
 }
 
-void CheckSettingKeys(const char *settingFile)
+void CheckSettingKeys(const char *settingFile, const LauncherSettings &settings)
 {
     DWORD length = GetPrivateProfileStringA(settingSection, NULL, "", listBuffer, LIST_SIZE, settingFile);
     const char *names = listBuffer;
-    int count = AnotherApCount();
+    int count = AnotherApCount(settings);
     for (const char *name = names; name < names + length && *name; name += strlen(name) + 1) {
         KeyMatch m;
         ZeroMemory(&m, sizeof m);
         m.written = name;
         m.nearestDistance = (size_t)-1;
-        WalkSettingKeys(1, MatchKey, &m);
+        WalkSettingKeys(NULL, MatchKey, &m);
         int index = m.matched ? m.entry : EntryIndexOf(name);
         if (index >= count)
-            ReportEntryNeverRead(name, index, count);
+            ReportEntryNeverRead(name, index, settings.anotherAPNum, count);
         else if (!m.matched)
             AddProblem(PROBLEM_WARNING, name, "Setup.exe reads no such key; did you mean %s?", m.nearest);
         else if (m.kind == SETTING_NUMBER)
@@ -152,9 +152,8 @@ void CheckSettingKeys(const char *settingFile)
     }
 }
 
-void CheckInstallerTiming(int watched)
+void CheckInstallerTiming(int waitTimer, int watched)
 {
-    int waitTimer = launcherSettings.waitTimer;
     if (!watched)
         return;
     if (waitTimer == 0)
@@ -165,14 +164,14 @@ void CheckInstallerTiming(int watched)
                    "long before Setup.exe clicks it", waitTimer);
 }
 
-static void CheckEntries(LauncherClass osClass, int count)
+static void CheckEntries(const LauncherSettings &settings, LauncherClass osClass, int count)
 {
     int lastNamed = -1;
     for (int i = 0; i < count; ++i)
-        if (launcherSettings.anotherAp[osClass][i][0] != '\0')
+        if (settings.anotherAp[osClass][i][0] != '\0')
             lastNamed = i;
     for (int i = 0; i < count; ++i) {
-        const char *entry = launcherSettings.anotherAp[osClass][i];
+        const char *entry = settings.anotherAp[osClass][i];
         char key[SETTING_KEY_SIZE];
         FormatText(key, sizeof key, "%s%d", AnotherApKeyBase(osClass), i);
         if (entry[0] == '\0' && i < lastNamed)
@@ -181,9 +180,8 @@ static void CheckEntries(LauncherClass osClass, int count)
     }
 }
 
-void CheckSettingValues(void)
+void CheckSettingValues(const LauncherSettings &s)
 {
-    const LauncherSettings &s = launcherSettings;
     if (s.anotherAPNum > ANOTHER_AP_LIMIT)
         AddProblem(PROBLEM_WARNING, "AnotherAPNum", "%d is above %d; Setup.exe reads entries 0 to %d only",
                    s.anotherAPNum, ANOTHER_AP_LIMIT, ANOTHER_AP_LIMIT - 1);
@@ -193,10 +191,10 @@ void CheckSettingValues(void)
     if (s.waitTimer < 0)
         AddProblem(PROBLEM_WARNING, "WaitTimer", "%d is negative; Setup.exe ticks as soon as the "
                    "system allows (0 ms)", s.waitTimer);
-    int count = AnotherApCount();
+    int count = AnotherApCount(s);
     int named = 0;
     for (int c = 0; c < CLASS_COUNT; ++c) {
-        CheckEntries((LauncherClass)c, count);
+        CheckEntries(s, (LauncherClass)c, count);
         for (int i = 0; i < count; ++i)
             named |= s.anotherAp[c][i][0] != '\0';
     }

@@ -5,8 +5,8 @@
 #include <string.h>
 
 #include "common/text_case.h"
-#include "launcher_settings.h"
 #include "mediacheck/medium_report.h"
+#include "medium/launcher_settings.h"
 
 enum { FILE_LIMIT = 256 * 1024, KEYS_SEEN = 256 };
 
@@ -125,7 +125,7 @@ void CheckSettingLines(const char *settingFile)
             if (inConst && SeenBefore(key, &seen)) {
                 AddProblem(PROBLEM_WARNING, key, "given twice in [Const]; Setup.exe reads the first one");
             } else if (!inConst && section[0]) {
-                WalkSettingKeys(1, MatchKnown, &known);
+                WalkSettingKeys(NULL, MatchKnown, &known);
                 if (known.known)
                     AddProblem(PROBLEM_WARNING, key, "written in [%s]; Setup.exe reads [Const] only", section);
             }
