@@ -9,7 +9,7 @@
 
 enum { RETRY_TIMER_ID = 3, RETRY_PERIOD_MS = 3000 };
 
-// 1 while the stick is present and the receiver is open. shared: the tray click in
+// shared: 1 while the stick is present and the receiver is open; the tray click in
 // main_window.cpp reads it.
 extern int receiverReady;
 
