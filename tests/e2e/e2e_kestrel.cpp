@@ -1,38 +1,13 @@
 // kestrel.exe started as a user would, the virtual stick unplugged and plugged back
 // with the virtual remote, observed from outside through the receiver's call counters.
-#include <gtest/gtest.h>
-
-#include "tuner_control.h"
+#include "e2e_kestrel_fixture.h"
 #include "win_support.h"
 
-class StickCycle : public ::testing::Test {
-protected:
-    HANDLE kestrel = NULL;
-    void SetUp() override
-    {
-        ResetStick();
-        ASSERT_TRUE(TunerUnplugAll());
-    }
-    void TearDown() override
-    {
-        EndKestrel(kestrel);
-        TunerUnplugAll();
-    }
-    void StartKestrel()
-    {
-        kestrel = StartProgram("kestrel.exe", "");
-        ASSERT_TRUE(kestrel != NULL);
-        ASSERT_TRUE(WaitFor([] { return FindWindowA("Remote Control", NULL) != NULL; }, 10000));
-    }
-    static void Remote(const char *arguments)
-    {
-        ASSERT_EQ(0, RunProgram("remote.exe", arguments)) << "remote " << arguments;
-    }
-};
+class StickCycle : public KestrelE2e {};
 
 TEST_F(StickCycle, UnplugAndReplugSwitchBetweenRetryAndPolling)
 {
-    StartKestrel();
+    StartKestrel(KESTREL_WINDOW);
     // Unplugged at start: one open attempt, then nothing reads the receiver.
     ASSERT_TRUE(WaitFor([] { return StickSnapshot().initCalls >= 1; }, 5000));
     PumpFor(400);
@@ -69,7 +44,7 @@ TEST_F(StickCycle, UnplugAndReplugSwitchBetweenRetryAndPolling)
 TEST_F(StickCycle, FailingOpenKeepsRetryingAndClosesEachTime)
 {
     Remote("fault initfail plug");
-    StartKestrel();
+    StartKestrel(KESTREL_WINDOW);
     ASSERT_TRUE(WaitFor([] { return StickSnapshot().initCalls >= 2; }, 5000));
     StickState stick = StickSnapshot();
     EXPECT_EQ(0u, stick.initSuccesses);
@@ -83,7 +58,7 @@ TEST_F(StickCycle, FailingOpenKeepsRetryingAndClosesEachTime)
 TEST_F(StickCycle, SecondInstanceEndsAtOnce)
 {
     Remote("plug");
-    StartKestrel();
+    StartKestrel(KESTREL_WINDOW);
     DWORD started = GetTickCount();
     EXPECT_EQ(0, RunProgram("kestrel.exe", "", 10000));
     EXPECT_LT(GetTickCount() - started, 5000u);
@@ -93,12 +68,8 @@ TEST_F(StickCycle, SecondInstanceEndsAtOnce)
 TEST_F(StickCycle, ClosingTheWindowEndsTheProgramWithCodeZero)
 {
     Remote("plug");
-    StartKestrel();
+    StartKestrel(KESTREL_WINDOW);
     PostMessageA(FindWindowA("Remote Control", NULL), WM_CLOSE, 0, 0);
     ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(kestrel, 5000));
-    DWORD code = 99;
-    GetExitCodeProcess(kestrel, &code);
-    EXPECT_EQ(0u, code);
-    CloseHandle(kestrel);
-    kestrel = NULL;
+    EXPECT_EQ(0u, KestrelExitCode());
 }

@@ -2,40 +2,18 @@
 // Setting and About dialogs opened from the tray menu and with the accelerators and driven
 // with the keyboard and the real mouse, the shut-down confirmation opened and cancelled with
 // the remote. Observed from outside: the registry, windows on the desktop, the tray.
-#include <gtest/gtest.h>
-#include <stdio.h>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "dialog_probe.h"
-#include "registry_support.h"
-#include "tuner_control.h"
 #include "e2e_desktop.h"
+#include "e2e_kestrel_fixture.h"
+#include "registry_support.h"
 #include "win_support.h"
 
 static const char key[] = KESTREL_SETTINGS_KEY;
-
-// Keys as typed on the keyboard; a 0 in a chord list separates nothing, modifiers come first.
-static void Type(std::initializer_list<BYTE> keys)
-{
-    for (BYTE key : keys) {
-        keybd_event(key, 0, 0, 0);
-        keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
-        PumpFor(60);
-    }
-}
-
-static void Chord(std::initializer_list<BYTE> modifiers, BYTE key)
-{
-    for (BYTE modifier : modifiers)
-        keybd_event(modifier, 0, 0, 0);
-    keybd_event(key, 0, 0, 0);
-    keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
-    for (auto it = modifiers.end(); it != modifiers.begin();)
-        keybd_event(*--it, 0, KEYEVENTF_KEYUP, 0);
-    PumpFor(60);
-}
+// What the About dialog shows, with the release's version as VERSION writes it.
+static const std::string aboutVersion = std::string("Vireo Remote Control Utility V") + RELEASE_VERSION;
 
 static HWND WaitForDialog(const char *caption)
 {
@@ -55,30 +33,7 @@ static RECT Rect(HWND window)
     return rect;
 }
 
-class Dialogs : public ::testing::Test {
-protected:
-    HANDLE kestrel = NULL;
-    void SetUp() override
-    {
-        ResetStick();
-        ASSERT_TRUE(TunerUnplugAll());
-        DeleteKeyTree("SOFTWARE\\Corvel");
-    }
-    void TearDown() override
-    {
-        EndKestrel(kestrel);
-        TunerUnplugAll();
-        DeleteKeyTree("SOFTWARE\\Corvel");
-        DeleteKeyTree("SOFTWARE\\ArcSoft");
-        DeleteKeyTree("Software\\Honestech");
-    }
-    void Start()
-    {
-        kestrel = StartProgram("kestrel.exe", "");
-        ASSERT_TRUE(kestrel != NULL);
-        ASSERT_TRUE(WaitFor([] { return TrayIconWindow() != NULL; }, 10000));
-    }
-};
+class Dialogs : public KestrelE2e {};
 
 TEST_F(Dialogs, SettingAndAboutThroughTheTrayMenuAndTheAccelerators)
 {
@@ -87,13 +42,12 @@ TEST_F(Dialogs, SettingAndAboutThroughTheTrayMenuAndTheAccelerators)
     ASSERT_TRUE(WriteString("Software\\Honestech\\TV Plus\\TVR", "AppPath", "C:\\XpertTVR"));
     ASSERT_TRUE(WriteDword(key, "DefaultTVAPP", 5));
     ASSERT_TRUE(WriteDword(key, "AlwaysRemoteOff", 0));
-    ASSERT_EQ(0, RunProgram("remote.exe", "plug"));
-    Start();
-    ASSERT_TRUE(WaitFor([] { return StickSnapshot().getIrCalls > 0; }, 10000)) << "kestrel polls";
+    Remote("plug");
+    StartKestrel();
 
     // Setting, third item from the bottom.
     ASSERT_TRUE(OpenTrayMenu());
-    Type({ VK_UP, VK_UP, VK_UP, VK_RETURN });
+    TypeKeys({ VK_UP, VK_UP, VK_UP, VK_RETURN });
     HWND setting = WaitForDialog("Remote Control - Setting");
     ASSERT_TRUE(setting != NULL) << "the menu's Setting item";
     int selected = -2;
@@ -103,7 +57,7 @@ TEST_F(Dialogs, SettingAndAboutThroughTheTrayMenuAndTheAccelerators)
     EXPECT_EQ(300, Rect(setting).top);
     EXPECT_TRUE(GetWindowLongA(setting, GWL_EXSTYLE) & WS_EX_TOPMOST);
     // From OK to the list, one up, Enter.
-    Type({ VK_TAB, VK_UP, VK_RETURN });
+    TypeKeys({ VK_TAB, VK_UP, VK_RETURN });
     ASSERT_TRUE(WaitGone("Remote Control - Setting"));
     EXPECT_EQ(7, ReadDword(key, "DefaultTVAPP"));
 
@@ -113,7 +67,7 @@ TEST_F(Dialogs, SettingAndAboutThroughTheTrayMenuAndTheAccelerators)
     ASSERT_TRUE(setting != NULL) << "Alt+?";
     ComboItems(GetDlgItem(setting, 11), &selected);
     EXPECT_EQ(0, selected);
-    Type({ VK_TAB, VK_DOWN });
+    TypeKeys({ VK_TAB, VK_DOWN });
     POINT close = CloseBoxPoint(setting);
     ASSERT_NE(-1, close.x);
     ASSERT_TRUE(RealClick(close.x, close.y, 1));
@@ -126,29 +80,27 @@ TEST_F(Dialogs, SettingAndAboutThroughTheTrayMenuAndTheAccelerators)
     ASSERT_TRUE(about != NULL) << "Alt+/";
     std::vector<DialogControl> controls = ReadControls(about);
     ASSERT_EQ(4u, controls.size());
-    EXPECT_EQ("Vireo Remote Control Utility V1.2.0.10", controls[1].text);
+    EXPECT_EQ(aboutVersion, controls[1].text);
     EXPECT_EQ(350, Rect(about).left);
     EXPECT_EQ(300, Rect(about).top);
-    Type({ VK_ESCAPE });
+    TypeKeys({ VK_ESCAPE });
     ASSERT_TRUE(WaitGone("Remote Control - About"));
 
     // About from the menu too, ended with its OK button under the real mouse.
     ASSERT_TRUE(OpenTrayMenu());
-    Type({ VK_UP, VK_UP, VK_RETURN });
+    TypeKeys({ VK_UP, VK_UP, VK_RETURN });
     about = WaitForDialog("Remote Control - About");
     ASSERT_TRUE(about != NULL) << "the menu's About item";
-    RECT ok = Rect(GetDlgItem(about, IDOK));
-    ASSERT_TRUE(RealClick((ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2, 1));
+    ASSERT_TRUE(RealClickOn(GetDlgItem(about, IDOK), 1));
     ASSERT_TRUE(WaitGone("Remote Control - About"));
     EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(kestrel, 0)) << "kestrel runs on";
 }
 
 TEST_F(Dialogs, RemoteOpensTheShutdownConfirmationAndAnotherKeyCancelsIt)
 {
-    ASSERT_EQ(0, RunProgram("remote.exe", "plug"));
-    Start();
-    ASSERT_TRUE(WaitFor([] { return StickSnapshot().getIrCalls > 0; }, 10000));
-    ASSERT_EQ(0, RunProgram("remote.exe", "press 11"));
+    Remote("plug");
+    StartKestrel();
+    Remote("press 11");
     HWND confirmation = WaitForDialog("Remote Control - Shut Down");
     ASSERT_TRUE(confirmation != NULL);
     EXPECT_EQ(350, Rect(confirmation).left);
@@ -156,14 +108,13 @@ TEST_F(Dialogs, RemoteOpensTheShutdownConfirmationAndAnotherKeyCancelsIt)
     std::vector<DialogControl> controls = ReadControls(confirmation);
     ASSERT_EQ(4u, controls.size());
     EXPECT_EQ("Press \"Power\" to shut down your computer, or any other key to cancel.", controls[2].text);
-    ASSERT_EQ(0, RunProgram("remote.exe", "press 0"));
+    Remote("press 0");
     EXPECT_TRUE(WaitGone("Remote Control - Shut Down"));
     // Open again and cancelled by the mouse.
-    ASSERT_EQ(0, RunProgram("remote.exe", "pause 300 press 11"));
+    Remote("pause 300 press 11");
     confirmation = WaitForDialog("Remote Control - Shut Down");
     ASSERT_TRUE(confirmation != NULL);
-    RECT cancel = Rect(GetDlgItem(confirmation, IDCANCEL));
-    ASSERT_TRUE(RealClick((cancel.left + cancel.right) / 2, (cancel.top + cancel.bottom) / 2, 1));
+    ASSERT_TRUE(RealClickOn(GetDlgItem(confirmation, IDCANCEL), 1));
     EXPECT_TRUE(WaitGone("Remote Control - Shut Down"));
     EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(kestrel, 0));
 }
@@ -171,7 +122,7 @@ TEST_F(Dialogs, RemoteOpensTheShutdownConfirmationAndAnotherKeyCancelsIt)
 TEST_F(Dialogs, FirstStartCreatesTheSettings)
 {
     ASSERT_FALSE(KeyExists(key));
-    Start();
+    StartKestrel(KESTREL_TRAY_ICON);
     EXPECT_TRUE(WaitFor([] { return ReadDword(key, "AlwaysRemoteOff") == 0; }, 5000));
     EXPECT_EQ(9, ReadDword(key, "DefaultTVAPP"));
 }
@@ -185,7 +136,7 @@ TEST_F(Dialogs, AlwaysRemoteOffOneEndsAtStartUp)
     EXPECT_EQ(1, ReadDword(key, "AlwaysRemoteOff"));
 
     ASSERT_TRUE(WriteDword(key, "AlwaysRemoteOff", 2));
-    Start();
+    StartKestrel(KESTREL_TRAY_ICON);
     PumpFor(500);
     EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(kestrel, 0)) << "2 runs as usual";
     EXPECT_TRUE(TrayIconWindow() != NULL);

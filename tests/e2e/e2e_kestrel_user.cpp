@@ -1,45 +1,22 @@
 // kestrel.exe with a keymaps.ini of its own: the stand-in poses as programs that are none of
 // the nine, and what it records is held against transcripts written from the file by hand.
 // Every test runs a copy of kestrel in a folder of its own, so that its file concerns it alone.
-#include <gtest/gtest.h>
 #include <windows.h>
-#include <deque>
-#include <initializer_list>
 #include <string>
-#include <vector>
 
-#include "tuner_control.h"
-#include "tvapp_support.h"
+#include "e2e_kestrel_fixture.h"
 #include "win_support.h"
-
-typedef std::vector<std::string> Lines;
 
 static const char *const VIEWER_TITLE = "Remote Control - Codes";
 
-class UserMaps : public ::testing::Test {
+class UserMaps : public KestrelE2e {
 protected:
-    HANDLE kestrel = NULL;
-    DWORD kestrelId = 0;
-    std::deque<TvAppInstance> apps;
-    std::string folder;
     void SetUp() override
     {
-        ResetStick();
-        ASSERT_TRUE(TunerUnplugAll());
-        ASSERT_EQ(0, RunProgram("remote.exe", "plug"));
-        folder = TestTempFolder("usermaps") + "\\";
-        for (const char *file : { "kestrel.exe", "af15bdaex.dll" })
-            ASSERT_TRUE(CopyFileA((ModuleFolder() + file).c_str(), (folder + file).c_str(), FALSE)) << file;
-        DeleteFileA((folder + "keymaps.ini").c_str());
+        ASSERT_NO_FATAL_FAILURE(KestrelE2e::SetUp());
+        Remote("plug");
+        ASSERT_NO_FATAL_FAILURE(UsePrivateCopy());
         ASSERT_TRUE(PlaceCursor(300, 300));
-    }
-    void TearDown() override
-    {
-        EndKestrel(kestrel);
-        for (TvAppInstance &app : apps)
-            EndTvApp(app);
-        DeleteFileA((folder + "keymaps.ini").c_str());
-        TunerUnplugAll();
     }
     void WriteMap(const std::string &text)
     {
@@ -50,52 +27,6 @@ protected:
         WriteFile(file, text.data(), (DWORD)text.size(), &written, NULL);
         CloseHandle(file);
         ASSERT_EQ(text.size(), written);
-    }
-    // Starts this test's kestrel.exe; 1 once it polls the stick.
-    int Launch(const std::string &arguments, HANDLE *process, DWORD *id = NULL)
-    {
-        PROCESS_INFORMATION started;
-        std::string path = folder + "kestrel.exe";
-        if (!StartCommandLine(path.c_str(), "\"" + path + "\" " + arguments, folder.c_str(), &started))
-            return 0;
-        *process = started.hProcess;
-        if (id)
-            *id = started.dwProcessId;
-        return 1;
-    }
-    void StartKestrel(const std::string &arguments = "")
-    {
-        ASSERT_TRUE(Launch(arguments, &kestrel, &kestrelId));
-        ASSERT_TRUE(WaitFor([] { return StickSnapshot().getIrCalls > 0; }, 10000)) << "kestrel polls";
-    }
-    TvAppInstance &Start(const std::string &arguments, const std::string &name)
-    {
-        std::string record = TestTempFolder("e2e-user") + "\\" + name + ".txt";
-        DeleteFileA(record.c_str());
-        apps.push_back(TvAppInstance());
-        EXPECT_TRUE(StartTvApp(ModuleFolder() + "tvapp.exe", arguments + " --record \"" + record + "\"", &apps.back()));
-        WithoutForeground(TakeRecord(apps.back()));
-        return apps.back();
-    }
-    static void Remote(const char *arguments)
-    {
-        ASSERT_EQ(0, RunProgram("remote.exe", arguments)) << "remote " << arguments;
-        ASSERT_TRUE(WaitFor([] { return StickSnapshot().count == 0; }, 10000));
-    }
-    // The lines the stand-in records until there are count of them (deadline 5 s), then what
-    // else arrives within settleMs.
-    static Lines Collect(TvAppInstance &app, size_t count, DWORD settleMs = 300)
-    {
-        Lines got;
-        WaitFor([&] {
-            Lines more = WithoutForeground(TakeRecord(app));
-            got.insert(got.end(), more.begin(), more.end());
-            return got.size() >= count;
-        }, 5000);
-        PumpFor(settleMs);
-        Lines more = WithoutForeground(TakeRecord(app));
-        got.insert(got.end(), more.begin(), more.end());
-        return got;
     }
     static void Front(HWND window)
     {
@@ -121,7 +52,7 @@ TEST_F(UserMaps, KeyPostMessageAndPauseReachTheTenthApplicationAsWritten)
              "60=post F8\r\n"
              "62=message 4024 7 0x10\r\n"
              "22=key Ctrl+S, pause 500, key Enter\r\n");
-    TvAppInstance &player = Start("--as 5 --class TestPlayerWindow --title \"My Player\" --all-keys", "player");
+    TvAppInstance &player = StartApp("--as 5 --class TestPlayerWindow --title \"My Player\" --all-keys", "player");
     StartKestrel();
     Remote("press 24 pause 300 press 42 pause 300 press 60 pause 300 press 62");
     Lines expected = { Key(38, "down", 1), Key(38, "up", 1),
@@ -154,8 +85,8 @@ TEST_F(UserMaps, TheApplicationInFrontWinsElseFileOrderAndTheNineComeFirst)
 {
     WriteMap("[First]\nclass=UserFirst\n24=message 4024 11 0\n"
              "[Second]\nclass=UserSecond\n24=message 4024 12 0\n");
-    TvAppInstance &first = Start("--as 5 --class UserFirst --title one", "first");
-    TvAppInstance &second = Start("--as 5 --class UserSecond --title two", "second");
+    TvAppInstance &first = StartApp("--as 5 --class UserFirst --title one", "first");
+    TvAppInstance &second = StartApp("--as 5 --class UserSecond --title two", "second");
     StartKestrel();
     Front(second.mainWindow);
     Remote("press 24");
@@ -170,7 +101,7 @@ TEST_F(UserMaps, TheApplicationInFrontWinsElseFileOrderAndTheNineComeFirst)
     EXPECT_EQ(Lines{}, Collect(second, 0, 0));
 
     // TotalMedia runs: it takes the key as it always did, the user's applications get nothing.
-    TvAppInstance &total = Start("--as 5 --all-keys", "total");
+    TvAppInstance &total = StartApp("--as 5 --all-keys", "total");
     Front(bystander);
     Remote("pause 300 press 24");
     EXPECT_EQ((Lines{ Key(38, "down", 1), Key(38, "up", 1) }), Collect(total, 2));
@@ -182,7 +113,7 @@ TEST_F(UserMaps, TheApplicationInFrontWinsElseFileOrderAndTheNineComeFirst)
 TEST_F(UserMaps, HeldKeyPassesEveryNthRepeatAndAnUnmappedMouseKeyMovesThePointer)
 {
     WriteMap("[Player]\nclass=UserPlayer\nrepeat=3\n24=message 4024 24 0\n");
-    TvAppInstance &player = Start("--as 5 --class UserPlayer --title player", "held");
+    TvAppInstance &player = StartApp("--as 5 --class UserPlayer --title player", "held");
     StartKestrel();
     // Ten events: the press and repeats 3, 6 and 9.
     Remote("hold 24 10");
@@ -198,7 +129,7 @@ TEST_F(UserMaps, HeldKeyPassesEveryNthRepeatAndAnUnmappedMouseKeyMovesThePointer
 TEST_F(UserMaps, SkippedLinesAreListedOnceTheRestWorksAndAnEditTakesEffect)
 {
     WriteMap("[Player]\nclass=UserPlayer\n24=message 4024 24 0\n7=key Dwn\n300=key Up\n8=message 4024 8 0\n");
-    TvAppInstance &player = Start("--as 5 --class UserPlayer --title player", "malformed");
+    TvAppInstance &player = StartApp("--as 5 --class UserPlayer --title player", "malformed");
     StartKestrel();
     HWND box = NULL;
     ASSERT_TRUE(WaitFor([&] { return (box = FindWindowA("#32770", "Remote Control")) != NULL; }, 5000));
@@ -267,8 +198,8 @@ static Lines CopiedCodeLines(HWND viewer)
 TEST_F(UserMaps, CodesOpensTheViewerThatListsWhereEachEventWent)
 {
     WriteMap("[Player]\nclass=UserPlayer\nrepeat=3\n24=message 4024 24 0\n");
-    TvAppInstance &player = Start("--as 5 --class UserPlayer --title player", "codes");
-    StartKestrel("/codes");
+    TvAppInstance &player = StartApp("--as 5 --class UserPlayer --title player", "codes");
+    StartKestrel(KESTREL_POLLING, "/codes");
     HWND viewer = NULL;
     ASSERT_TRUE(WaitFor([&] { return (viewer = FindWindowA(NULL, VIEWER_TITLE)) != NULL; }, 5000));
     Remote("hold 24 3 pause 400 press 6 pause 400 press 12");

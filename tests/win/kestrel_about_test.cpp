@@ -1,6 +1,7 @@
 // The About dialog as the program opens it, and the resources of the shipped kestrel.exe:
 // icons, strings, accelerators and version, read from the file.
 #include <gtest/gtest.h>
+#include <stdio.h>
 #include <set>
 #include <string>
 #include <tuple>
@@ -9,6 +10,9 @@
 #include "res/resource.h"
 #include "ui/about.h"
 #include "win_support.h"
+
+// What the About dialog shows, with the release's version as VERSION writes it.
+static const std::string aboutVersion = std::string("Vireo Remote Control Utility V") + RELEASE_VERSION;
 
 static INT_PTR OpenAbout()
 {
@@ -40,7 +44,7 @@ TEST(About, TextsIconAndPlace)
     EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
     EXPECT_LT(GetRValue(iconCentre), 128) << "the program icon, dark in its middle";
     ASSERT_EQ(4u, controls.size());
-    EXPECT_EQ("Vireo Remote Control Utility V1.2.0.10", controls[1].text);
+    EXPECT_EQ(aboutVersion, controls[1].text);
     EXPECT_NE("", controls[2].text) << "the legal notice";
     EXPECT_EQ("OK", controls[3].text);
 }
@@ -187,8 +191,7 @@ TEST_F(Resources, DialogTemplatesAsTabled)
     ExpectTemplate(ReadTemplate(program, 21), WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 22, 17, 250, 45,
                    "Remote Control - About",
                    { { "STATIC", -1, "#50", staticMask, SS_ICON, 10, 10, 20, 20 },
-                     { "STATIC", -1, "Vireo Remote Control Utility V1.2.0.10", staticMask, SS_LEFT | SS_NOPREFIX, 40,
-                       10, 155, 10 },
+                     { "STATIC", -1, aboutVersion.c_str(), staticMask, SS_LEFT | SS_NOPREFIX, 40, 10, 155, 10 },
                      { "STATIC", -1, NULL, staticMask, SS_LEFT, 40, 25, 165, 10 },
                      { "BUTTON", 1, "OK", buttonMask, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 197, 7, 35, 15 } });
 }
@@ -220,8 +223,12 @@ TEST_F(Resources, AcceleratorsAltSlashAndAltQuestionMark)
     EXPECT_EQ(32, table[6]);
 }
 
-TEST_F(Resources, VersionOneTwoZeroTen)
+TEST_F(Resources, VersionAsTheVersionFileHasIt)
 {
+    unsigned part[4] = {};
+    ASSERT_EQ(4, sscanf(RELEASE_VERSION, "%u.%u.%u.%u", &part[0], &part[1], &part[2], &part[3])) << RELEASE_VERSION;
+    char commas[64];
+    snprintf(commas, sizeof commas, "%u, %u, %u, %u", part[0], part[1], part[2], part[3]);
     std::string path = ModuleFolder() + "kestrel.exe";
     DWORD handle = 0;
     std::vector<char> info(GetFileVersionInfoSizeA(path.c_str(), &handle) + 1);
@@ -229,12 +236,12 @@ TEST_F(Resources, VersionOneTwoZeroTen)
     VS_FIXEDFILEINFO *fixed = NULL;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueA(info.data(), "\\", (void **)&fixed, &length));
-    EXPECT_EQ(0x00010002u, fixed->dwFileVersionMS);
-    EXPECT_EQ(0x0000000Au, fixed->dwFileVersionLS);
-    EXPECT_EQ(0x00010002u, fixed->dwProductVersionMS);
-    EXPECT_EQ(0x0000000Au, fixed->dwProductVersionLS);
-    EXPECT_EQ("1, 2, 0, 10", VersionString("FileVersion"));
-    EXPECT_EQ("1, 2, 0, 10", VersionString("ProductVersion"));
+    EXPECT_EQ((part[0] << 16) | part[1], fixed->dwFileVersionMS);
+    EXPECT_EQ((part[2] << 16) | part[3], fixed->dwFileVersionLS);
+    EXPECT_EQ((part[0] << 16) | part[1], fixed->dwProductVersionMS);
+    EXPECT_EQ((part[2] << 16) | part[3], fixed->dwProductVersionLS);
+    EXPECT_EQ(commas, VersionString("FileVersion"));
+    EXPECT_EQ(commas, VersionString("ProductVersion"));
     EXPECT_EQ("Remote Control", VersionString("FileDescription"));
     EXPECT_EQ("Remote Control", VersionString("ProductName"));
     EXPECT_EQ("kestrel.exe", VersionString("OriginalFilename"));
