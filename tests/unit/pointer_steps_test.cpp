@@ -33,6 +33,7 @@ TEST(PointerSteps, BoundsFromScreenSize)
     EXPECT_EQ(3, steps.count) << "a new screen size leaves a held key's moves counted";
     EXPECT_EQ(737, CorrectedFullScreenHeight(719) - 1);
     EXPECT_EQ(719, CorrectedFullScreenHeight(720) - 1);
+    EXPECT_EQ(722, CorrectedFullScreenHeight(722));
     EXPECT_EQ(798, CorrectedFullScreenHeight(779));
 }
 
